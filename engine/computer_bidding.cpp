@@ -1,0 +1,121 @@
+#include "engine/computer.h"
+#include "engine/hand_search.h"
+
+namespace quarlo {
+
+namespace {
+
+// Values by rank byte: [0] as a side card, [1] as a trump.
+using RankValues = std::array<std::array<Score, 256>, 2>;
+
+constexpr RankValues MakeRankValues() {
+  RankValues v{};
+  auto at = [](char rank) { return static_cast<unsigned char>(rank); };
+  v[1][at(kJack)] = 100;  // right bower
+  v[1][at(kAce)] = 90;
+  v[1][at(kKing)] = 85;
+  v[1][at(kQueen)] = 80;
+  v[1][at(kTen)] = 75;
+  v[1][at(kNine)] = 70;
+  v[0][at(kAce)] = 65;
+  v[0][at(kKing)] = 60;
+  v[0][at(kQueen)] = 40;
+  v[0][at(kJack)] = 20;
+  v[0][at(kTen)] = 10;
+  return v;
+}
+
+constexpr RankValues kValues = MakeRankValues();
+constexpr Score kLeftBowerValue = 95;
+
+// What the turned card is worth to the opponent who would pick it up.
+Score TurnedCardPenalty(char rank) {
+  switch (rank) {
+    case kJack: return 100;
+    case kAce: return 90;
+    case kKing: return 80;
+    case kQueen: return 70;
+    case kTen: return 60;
+    case kNine: return 50;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+Score EvaluateHand(const Hand& cards, Suit suit) {
+  // Written without branches on the cards: bidding evaluates many hands and
+  // the outcomes are unpredictable.
+  const CardCode left = LeftBower(suit);
+  Score score = 0;
+  int trumps = 0;
+  for (int i = 1; i <= kHandPlaces; ++i) {
+    const CardCode c = cards.cards[i];
+    const bool isLeft = c == left;
+    const bool isTrump = isLeft || c.suit == suit;
+    const Score v = kValues[isTrump][static_cast<unsigned char>(c.rank)];
+    score += isLeft ? kLeftBowerValue : v;
+    trumps += isTrump;
+  }
+  if (trumps == 3) score += 10;
+  if (trumps == 4) score += 100;
+  return score;
+}
+
+int ChooseDiscard(const Hand& cards, Suit trump) {
+  int best = 1;
+  Score bestScore = 0;
+  for (int i = 1; i <= kHandPlaces; ++i) {
+    Hand copy = cards;
+    copy.cards[i] = kNoCard;
+    const Score s = EvaluateHand(copy, trump);
+    if (s > bestScore) {
+      best = i;
+      bestScore = s;
+    }
+  }
+  return best;
+}
+
+Suit DecideBid(const Hand& cards, int firstBidder, Suit suit, CardCode turnedCard) {
+  Hand copy = cards;
+  const bool firstRound = suit != kNoSuit;
+  if (firstRound && firstBidder == 2) {
+    copy.cards[6] = turnedCard;
+    copy.strengths[6] = BaseStrength(turnedCard.rank);
+    const int thrown = ChooseDiscard(copy, suit);
+    copy.cards[thrown] = kNoCard;
+    copy.strengths[thrown] = kEmptyStrength;
+  }
+
+  std::array<Score, 5> value{};
+  for (int s = 1; s <= 4; ++s) value[s] = EvaluateHand(copy, kSuitOrder[s]);
+
+  if (firstRound) {
+    const int t = SuitIndex(suit);
+    if (firstBidder == 2) return value[t] >= kBidThreshold ? suit : kNoSuit;
+    value[t] -= TurnedCardPenalty(turnedCard.rank);
+    Score best = 0;
+    for (int s = 1; s <= 4; ++s)
+      if (value[s] > best) best = value[s];
+    const Hand rewritten = RewriteForTrump(copy, suit);
+    const bool accept = value[t] >= best && value[t] >= kBidThreshold && CountSuit(rewritten, suit) >= 2;
+    return accept ? suit : kNoSuit;
+  }
+
+  // Second round: the best suit other than the turned one; a later suit with
+  // an equal score wins. The left bower counts under its printed suit here.
+  int chosen = 0;
+  Score best = 0;
+  for (int s = 1; s <= 4; ++s) {
+    if (kSuitOrder[s] == turnedCard.suit) continue;
+    if (value[s] >= best) {
+      best = value[s];
+      chosen = s;
+    }
+  }
+  if (chosen && value[chosen] >= kBidThreshold && CountSuit(copy, kSuitOrder[chosen]) >= 2) return kSuitOrder[chosen];
+  return kNoSuit;
+}
+
+}  // namespace quarlo
