@@ -43,32 +43,56 @@ Score TurnedCardPenalty(char rank) {
 
 }  // namespace
 
+namespace {
+
+Score LengthBonus(int trumps) { return trumps == 3 ? 10 : trumps == 4 ? 100 : 0; }
+
+// One card's value for the suit, and whether it counts as a trump. Written
+// without branches on the cards: bidding evaluates many hands and the
+// outcomes are unpredictable.
+struct CardValue {
+  Score value;
+  int trump;
+};
+
+CardValue ValueOf(CardCode c, CardCode left, Suit suit) {
+  const bool isLeft = c == left;
+  const bool isTrump = isLeft || c.suit == suit;
+  const Score v = kValues[isTrump][static_cast<unsigned char>(c.rank)];
+  return {isLeft ? kLeftBowerValue : v, isTrump};
+}
+
+}  // namespace
+
 Score EvaluateHand(const Hand& cards, Suit suit) {
-  // Written without branches on the cards: bidding evaluates many hands and
-  // the outcomes are unpredictable.
   const CardCode left = LeftBower(suit);
   Score score = 0;
   int trumps = 0;
   for (int i = 1; i <= kHandPlaces; ++i) {
-    const CardCode c = cards.cards[i];
-    const bool isLeft = c == left;
-    const bool isTrump = isLeft || c.suit == suit;
-    const Score v = kValues[isTrump][static_cast<unsigned char>(c.rank)];
-    score += isLeft ? kLeftBowerValue : v;
-    trumps += isTrump;
+    const CardValue v = ValueOf(cards.cards[i], left, suit);
+    score += v.value;
+    trumps += v.trump;
   }
-  if (trumps == 3) score += 10;
-  if (trumps == 4) score += 100;
-  return score;
+  return score + LengthBonus(trumps);
 }
 
 int ChooseDiscard(const Hand& cards, Suit trump) {
+  // The score without place i is the sum of the other cards' values plus the
+  // length bonus for the trumps left: the same integers as evaluating each
+  // six-place copy with that place emptied.
+  const CardCode left = LeftBower(trump);
+  std::array<CardValue, kHandPlaces + 1> v{};
+  Score sum = 0;
+  int trumps = 0;
+  for (int i = 1; i <= kHandPlaces; ++i) {
+    v[i] = ValueOf(cards.cards[i], left, trump);
+    sum += v[i].value;
+    trumps += v[i].trump;
+  }
   int best = 1;
   Score bestScore = 0;
   for (int i = 1; i <= kHandPlaces; ++i) {
-    Hand copy = cards;
-    copy.cards[i] = kNoCard;
-    const Score s = EvaluateHand(copy, trump);
+    const Score s = sum - v[i].value + LengthBonus(trumps - v[i].trump);
     if (s > bestScore) {
       best = i;
       bestScore = s;

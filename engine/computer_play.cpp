@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "engine/computer.h"
 #include "engine/hand_search.h"
 
@@ -7,21 +5,70 @@ namespace quarlo {
 
 namespace {
 
+// The hand after the bower rewrite, by suit and strength: bit k of
+// strengths[s] is set when suit s holds strength k, placeOf[s][k] is its place.
+// Strengths within one suit are distinct, so this loses nothing; the rules
+// below read like the hand searches but cost a few bit operations each.
+struct SuitTable {
+  std::array<unsigned, 5> strengths{};
+  std::array<std::array<std::uint8_t, 9>, 5> placeOf{};
+
+  explicit SuitTable(const Hand& copy) {
+    for (int i = 1; i <= kHandPlaces; ++i) {
+      const int k = copy.strengths[i];
+      const int s = SuitIndex(copy.cards[i].suit);
+      if (k < 1 || k > 8 || s == 0) continue;
+      strengths[s] |= 1u << k;
+      placeOf[s][k] = static_cast<std::uint8_t>(i);
+    }
+  }
+  bool Has(int s) const { return strengths[s] != 0; }
+  bool Holds(int s, int k) const { return strengths[s] & (1u << k); }
+  int Highest(int s) const { return strengths[s] ? 31 - __builtin_clz(strengths[s]) : 0; }
+  int PlaceOfLowestAbove(int s, int k) const {
+    const unsigned above = strengths[s] & ~((2u << k) - 1);
+    return above ? placeOf[s][__builtin_ctz(above)] : 0;
+  }
+  int PlaceOfLowest(int s) const { return PlaceOfLowestAbove(s, 0); }
+  int PlaceOfHighest(int s) const { return strengths[s] ? placeOf[s][Highest(s)] : 0; }
+
+  // Strongest card outside suit `skip` (0 skips nothing); lower place on ties.
+  int PlaceOfHighestOutside(int skip) const {
+    for (int k = 8; k >= 1; --k) {
+      int best = 0;
+      for (int s = 1; s <= 4; ++s)
+        if (s != skip && Holds(s, k) && (!best || placeOf[s][k] < best)) best = placeOf[s][k];
+      if (best) return best;
+    }
+    return 0;
+  }
+  int PlaceOfLowestOverall() const {
+    for (int k = 1; k <= 8; ++k) {
+      int best = 0;
+      for (int s = 1; s <= 4; ++s)
+        if (Holds(s, k) && (!best || placeOf[s][k] < best)) best = placeOf[s][k];
+      if (best) return best;
+    }
+    return 0;
+  }
+};
+
 bool WasPlayed(const PlayView& view, CardCode code) {
-  return std::find(view.played.begin() + 1, view.played.end(), code) != view.played.end();
+  for (int i = 1; i <= 10; ++i)
+    if (view.played[i] == code) return true;
+  return false;
 }
 
-// Leading trump is only worth it with the highest trump still out.
-bool HoldsTrumpMaster(const Hand& copy, const PlayView& view) {
-  const Suit t = view.trump;
-  const CardCode right = RightBower(t);
-  const CardCode left = LeftBower(t);
-  if (HasCard(copy, right)) return true;
-  const bool rightGone = WasPlayed(view, right);
-  if (HasCard(copy, {kLeftBowerRank, t}) && rightGone) return true;
-  const bool bowersGone = rightGone && WasPlayed(view, left);
-  if (HasCard(copy, {kAce, t}) && bowersGone) return true;
-  return HasCard(copy, {kKing, t}) && bowersGone && WasPlayed(view, {kAce, t});
+// Leading trump is only worth it with the highest trump still out. Played
+// cards keep their printed codes, so the left bower is the partner's jack.
+bool HoldsTrumpMaster(const SuitTable& hand, int t, const PlayView& view) {
+  const Suit trump = view.trump;
+  if (hand.Holds(t, 8)) return true;
+  const bool rightGone = WasPlayed(view, RightBower(trump));
+  if (hand.Holds(t, 7)) return rightGone;
+  const bool bowersGone = rightGone && WasPlayed(view, LeftBower(trump));
+  if (hand.Holds(t, 6)) return bowersGone;
+  return hand.Holds(t, 5) && bowersGone && WasPlayed(view, {kAce, trump});
 }
 
 }  // namespace
@@ -39,28 +86,29 @@ PlayView PlayerOneView(const DealState& deal) {
 }
 
 int ChooseCard(const Hand& hand, const PlayView& view) {
-  const Suit trump = view.trump;
-  const Hand copy = RewriteForTrump(hand, trump);
+  const int t = SuitIndex(view.trump);
+  const SuitTable table(RewriteForTrump(hand, view.trump));
 
   if (view.led.Empty()) {
-    if (!view.opponentVoid[SuitIndex(trump)] && HoldsTrumpMaster(copy, view))
-      return PlaceOfHighestInSuit(copy, trump);
-    for (int s = 1; s <= 4; ++s) {
-      const Suit suit = kSuitOrder[s];
-      if (suit != trump && view.opponentVoid[s] && HasSuit(copy, suit)) return PlaceOfLowestInSuit(copy, suit);
-    }
-    return PlaceOfHighestOutsideSuit(copy, trump);
+    // Lead trump only with a master, unless player 2 is known to have none.
+    if (!view.opponentVoid[t] && HoldsTrumpMaster(table, t, view)) return table.PlaceOfHighest(t);
+    // Lead into a suit player 2 cannot follow, its lowest card.
+    for (int s = 1; s <= 4; ++s)
+      if (s != t && view.opponentVoid[s] && table.Has(s)) return table.PlaceOfLowest(s);
+    // The strongest plain card; with only trumps, the strongest trump.
+    const int plain = table.PlaceOfHighestOutside(t);
+    return plain ? plain : table.PlaceOfHighestOutside(0);
   }
 
-  const EffCard led = EffectiveCard(view.led, view.ledStrength, trump);
-  const Suit ledSuit = led.code.suit;
-  if (HasSuit(copy, ledSuit)) {
-    if (HighestStrengthInSuit(copy, ledSuit) > led.strength)
-      return PlaceOfLowestInSuitAbove(copy, ledSuit, led.strength);
-    return PlaceOfLowestInSuit(copy, ledSuit);
+  const EffCard led = EffectiveCard(view.led, view.ledStrength, view.trump);
+  const int ls = SuitIndex(led.code.suit);
+  if (table.Has(ls)) {
+    // Win as cheaply as possible, or follow with the cheapest card.
+    if (table.Highest(ls) > led.strength) return table.PlaceOfLowestAbove(ls, led.strength);
+    return table.PlaceOfLowest(ls);
   }
-  if (HasSuit(copy, trump)) return PlaceOfLowestInSuit(copy, trump);
-  return PlaceOfLowest(copy);
+  if (table.Has(t)) return table.PlaceOfLowest(t);  // the cheapest trump
+  return table.PlaceOfLowestOverall();
 }
 
 }  // namespace quarlo

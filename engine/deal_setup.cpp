@@ -46,9 +46,9 @@ void SetFirstBidder(DealState& deal, GameState& game, int firstBidder) {
   game.phase = firstBidder;
 }
 
-void StartDeal(DealState& deal, GameState& game, bool continuing, Rng& rng) {
+void StartDeal(DealState& deal, GameState& game, bool continuing, const Pack& pack) {
   BeginDeal(deal, game, continuing);
-  DealFromPack(deal, Shuffle(rng));
+  DealFromPack(deal, pack);
   SetFirstBidder(deal, game, LocalFirstBidder(game.gameNumber, game.dealNumber));
 }
 

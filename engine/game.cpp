@@ -19,6 +19,7 @@ bool CueWaits(const std::string& name) {
 
 Game::Game(const GameSetup& setup, GameRecords* records)
     : rng_(setup.seed ? Rng(*setup.seed) : Rng::FromClock()),
+      packSource_(setup.packSource ? setup.packSource : [](Rng& rng) { return Shuffle(rng); }),
       records_(records),
       showCardsAtEnd_(setup.showCardsAtEnd),
       record_(setup.recordEffects),
@@ -40,7 +41,7 @@ void Game::NewGame() {
 }
 
 void Game::StartNewDeal(bool continuing) {
-  StartDeal(deal_, game_, continuing, rng_);
+  StartDeal(deal_, game_, continuing, packSource_(rng_));
   packCards_ = 14;
   trickShownLeader_ = deal_.trickLeader;
   handsFaceUpAtEnd_ = false;

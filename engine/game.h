@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -49,6 +50,9 @@ struct GameSetup {
   int cycleTotal = 0;
   bool showCardsAtEnd = false;
   std::optional<std::uint64_t> seed;  // fixed deals for tests and tools
+  // Where the packs come from; a fresh shuffle by default. Tests and bug
+  // reports replay given packs.
+  std::function<Pack(Rng&)> packSource;
   bool recordEffects = true;          // off for fast self-play
 };
 
@@ -116,6 +120,7 @@ class Game {
   DealState deal_;
   GameState game_;
   Rng rng_;
+  std::function<Pack(Rng&)> packSource_;
   GameRecords* records_;
   bool showCardsAtEnd_;
   bool record_;

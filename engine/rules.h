@@ -18,8 +18,8 @@ int LocalFirstBidder(int gameNumber, int dealNumber);
 // Sets FirstBidder, Dealer, TrickLeader and the opening phase.
 void SetFirstBidder(DealState& deal, GameState& game, int firstBidder);
 
-// Local deal: shuffle, deal, first bidder by the local rule.
-void StartDeal(DealState& deal, GameState& game, bool continuing, Rng& rng);
+// Local deal from a freshly shuffled pack, first bidder by the local rule.
+void StartDeal(DealState& deal, GameState& game, bool continuing, const Pack& pack);
 
 void AcceptTurnedSuit(DealState& deal, GameState& game, int player);
 void PassFirstRound(DealState& deal, GameState& game, int player);
