@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev libqt6svg6-dev
   libcpp-httplib-dev libsqlite3-dev libsodium-dev libjpeg-dev libgif-dev
-  xvfb xauth fonts-comic-neue
+  xvfb xauth fonts-comic-neue fonts-dejavu-core fonts-wqy-microhei
 )
 
 missing=()
