@@ -32,6 +32,21 @@ std::string IncorrectFile(const std::filesystem::path& path) {
 
 }  // namespace
 
+// Inserts a member line above the first line rated no higher (or the first
+// empty slot); returns the slot, 0 when it did not get in.
+static int InsertMemberByRating(ClubLines& lines, const ClubMember& member) {
+  const long long mine = Millionths(member.rating);
+  for (int n = 1; n <= kClubSlots; ++n) {
+    const std::string& line = Line(lines, n);
+    const auto rating = line.size() >= 30 ? ParseDecimalComma(std::string_view(line).substr(20, 10)) : std::nullopt;
+    if (IsEmptySlot(line) || !rating || Millionths(*rating) <= mine) {
+      InsertAt(lines, n, kClubSlots, FormatMemberLine(member));
+      return n;
+    }
+  }
+  return 0;
+}
+
 double NewRating(int gamesBefore, double ratingBefore, int score) {
   const double n = gamesBefore;
   const double r = (n * ratingBefore + score / 20.0) / (n + 1.0);
@@ -87,18 +102,24 @@ ClubLines ApplyGameResult(ClubLines lines, const ClubPlayer& player, int score, 
     member.score = 0;
   }
 
-  const long long mine = Millionths(out.newRating);
-  for (int n = 1; n <= kClubSlots; ++n) {
-    const std::string& line = Line(lines, n);
-    const auto rating = line.size() >= 30 ? ParseDecimalComma(std::string_view(line).substr(20, 10)) : std::nullopt;
-    if (IsEmptySlot(line) || !rating || Millionths(*rating) <= mine) {
-      InsertAt(lines, n, kClubSlots, FormatMemberLine(member));
-      out.inClub = true;
-      break;
-    }
-  }
+  out.inClub = InsertMemberByRating(lines, member) != 0;
   SignClubLines(lines);
   return lines;
+}
+
+Result<int> RenameMember(const std::filesystem::path& clubFile, const ClubPlayer& player, std::string_view name,
+                         std::string_view password, bool writable) {
+  if (player.seat < 1 || player.seat > kClubSlots) return Result<int>::Ok(player.seat);
+  auto lines = ReadClubLines(clubFile);
+  if (!lines) return Result<int>::Fail(IncorrectFile(clubFile) + " (" + lines.error() + ")");
+  RemoveSlot(*lines, player.seat);
+  const ClubMember member{std::string(name.substr(0, kNameLength)), player.initialRating, player.gamesPlayed,
+                          player.initialScore, std::string(password)};
+  const int slot = InsertMemberByRating(*lines, member);
+  SignClubLines(*lines);
+  if (writable && !WriteFileAtomically(clubFile, JoinLines({lines->begin(), lines->end()})))
+    return Result<int>::Fail(std::string(kErrorOfDiskWriting));
+  return Result<int>::Ok(slot);
 }
 
 Result<GameRecordOutcome> RecordGameResult(const std::filesystem::path& clubFile, const ClubPlayer& player,

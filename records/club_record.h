@@ -51,6 +51,12 @@ ClubLines ApplyGameResult(ClubLines lines, const ClubPlayer& player, int score, 
 Result<GameRecordOutcome> RecordGameResult(const std::filesystem::path& clubFile, const ClubPlayer& player,
                                            int score, bool writable);
 
+// Re-files a member under a new name and password: its line (with the values
+// it had when the game began) leaves its slot and goes back in by rating.
+// Returns the member's slot now, which later steps of the game must use.
+Result<int> RenameMember(const std::filesystem::path& clubFile, const ClubPlayer& player, std::string_view name,
+                         std::string_view password, bool writable);
+
 // Removes the member of a running game that the player leaves (seats 1..5);
 // other seats leave the file unchanged.
 Status DropCurrentMember(const std::filesystem::path& clubFile, int seat, bool writable);

@@ -341,6 +341,23 @@ TEST(ClubRecord, LeavingAGameDropsTheMember) {
   EXPECT_TRUE(CheckClubFile(club.file).ok());
 }
 
+TEST(ClubRecord, RenamingRefilesTheMemberAndReportsItsSlot) {
+  // B ties with A; re-filed by rating it goes above the line it ties with,
+  // so the game must go on with the new slot.
+  Club club(MakeClub({{"A", 2.0, 5, 0, ""}, {"B", 2.0, 5, 30, "old"}, {"C", 1.0, 5, 0, ""}}));
+  const ClubPlayer b = club.Seat(2);
+  const auto slot = RenameMember(club.file, b, "Bella", "new", true);
+  ASSERT_TRUE(slot) << slot.error();
+  EXPECT_EQ(*slot, 1);
+  const auto c = club.Read();
+  EXPECT_EQ(Names(c), (std::vector<std::string>{"Bella", "A", "C", "-", "-"}));
+  EXPECT_EQ(c.members[0]->score, 30);
+  EXPECT_EQ(club.Seat(1).password, "new  ");
+  EXPECT_TRUE(CheckClubFile(club.file).ok());
+  // A new player has no line yet: nothing to re-file.
+  EXPECT_EQ(*RenameMember(club.file, NewClubPlayer("X", ""), "Y", "", true), 6);
+}
+
 TEST(ClubCount, GeneralScoreValues) {
   ClubPlayer p;
   p.gamesPlayed = 19;
