@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run layout bench clean
 
 all: build
 
@@ -20,8 +20,20 @@ build: configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
-run: build
-	@$(BUILD)/bin/quarlo-engine selfplay --games 1000
+# The program directory: the game, its club files and help. Shared state
+# files go one level up, in $(BUILD)/run.
+RUNDIR = $(BUILD)/run/Quarlo
+
+layout: build
+	@mkdir -p $(RUNDIR)
+	@cp -f $(BUILD)/bin/quarlo $(RUNDIR)/quarlo
+	@cp -f docs/Quarlo2.html $(RUNDIR)/Quarlo2.html
+	@for f in Quarlo2.clb Quarlo2.net; do \
+	  [ -e $(RUNDIR)/$$f ] || $(BUILD)/bin/quarlo-club init $(RUNDIR)/$$f; \
+	done
+
+run: layout
+	@$(RUNDIR)/quarlo
 
 bench: build
 	@$(BUILD)/bin/quarlo-bench

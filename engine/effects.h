@@ -24,7 +24,7 @@ struct ShowHand {
 };
 
 struct ShowPack {
-  int cards;  // cards lying in the pack, the turned one included when shown
+  int cards;  // the count the pack shows: cards not dealt (25 - NextPackIndex)
   CardCode turned;
   bool turnedVisible;
 };

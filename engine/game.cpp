@@ -42,7 +42,6 @@ void Game::NewGame() {
 
 void Game::StartNewDeal(bool continuing) {
   StartDeal(deal_, game_, continuing, packSource_(rng_));
-  packCards_ = 14;
   trickShownLeader_ = deal_.trickLeader;
   handsFaceUpAtEnd_ = false;
   EmitCounter();
@@ -134,6 +133,11 @@ void Game::OnTrumpChosen(Suit suit) {
     DoPassSecondRound(2);
   else if (IsRealSuit(suit) && suit != deal_.pack.cards[24].suit)
     DoNameTrump(2, suit);
+}
+
+void Game::SetPlayerName(const std::string& name) {
+  names_[2] = name;
+  Emit(ShowSpeech{2, SpeechText::Name, 'y'});
 }
 
 CardCode Game::SpeakableCard(TableArea area, int index) const {
@@ -241,7 +245,6 @@ void Game::DoPickUp() {
   EmitButtons(Caption::Ok, false, Caption::Pass, false);
   const CardCode turned = deal_.pack.cards[24];
   const int place = PickUpTurnedCard(deal_, dealer);
-  packCards_ = 13;
   EmitPack();
   Emit(FlyCard{turned, Spot::Pack, 0, 0, Spot::Hand, dealer, place, true});
   EmitHand(dealer);
@@ -259,7 +262,6 @@ void Game::DoDiscard(int player, int place) {
   Discard(deal_, game_, player, place);
   EmitHand(player);
   Emit(FlyCard{card, Spot::Hand, player, place, Spot::Pack, 0, 0, false});
-  packCards_ = 14;
   EmitPack();
   EmitCue("WHodsDo");
   EmitButtons(Caption::ToBeginOfRound, true, Caption::Pass, false);
@@ -321,7 +323,7 @@ void Game::DoSumUp() {
 void Game::DoFinishGame() {
   const int result = game_.scores[2];
   FinishedGame finished{result, game_.cycleTotal + result, game_.gameNumber,
-                        game_.gameNumber % kGamesPerCycle == 0};
+                        game_.gameNumber % kCycleLength == 0};
   if (records_) records_->RecordFinishedGame(finished);
   if (!finished.cycleComplete) EmitCue(result > 0 ? "WKoGood" : "WKoBads");
   // The next game on this object continues the player's record.
@@ -343,7 +345,7 @@ void Game::EmitHand(int player) {
   if (record_) Emit(ShowHand{player, deal_.hands[player], player == 2 || handsFaceUpAtEnd_});
 }
 
-void Game::EmitPack() { Emit(ShowPack{packCards_, deal_.pack.cards[24], !deal_.pickedUp}); }
+void Game::EmitPack() { Emit(ShowPack{25 - deal_.nextPackIndex, deal_.pack.cards[24], !deal_.pickedUp}); }
 
 void Game::EmitTrick() { Emit(ShowTrick{deal_.tableCards, trickShownLeader_}); }
 

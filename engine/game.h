@@ -71,6 +71,9 @@ class Game {
   // The suit dialog's answer; kNoSuit passes. The turned suit is refused.
   void OnTrumpChosen(Suit suit);
 
+  // The local player's new name (renamed during the game).
+  void SetPlayerName(const std::string& name);
+
   // The card a right click names, or kNoCard where nothing may be said.
   CardCode SpeakableCard(TableArea area, int index) const;
   HandCursor CursorOverHand(int place) const;
@@ -126,7 +129,6 @@ class Game {
   bool record_;
   bool running_ = false;
   bool handsFaceUpAtEnd_ = false;
-  int packCards_ = 14;
   int trickShownLeader_ = 1;
   int gamesPlayed_;
   std::array<std::string, 3> names_;

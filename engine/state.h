@@ -62,7 +62,7 @@ struct GameState {
   int cycleTotal = 0;
 };
 
-inline constexpr int kGamesPerCycle = 20;
+inline constexpr int kCycleLength = 20;
 
 inline constexpr int Other(int player) { return 3 - player; }
 
