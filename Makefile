@@ -3,8 +3,9 @@
 #   make test  installs what is missing, builds and runs every test
 BUILD ?= build
 JOBS ?= 2
+MODULES ?= engine;records;resources;net;online;extras;table;app;server;tools;bench
 
-.PHONY: all deps configure build test run layout bench clean
+.PHONY: all deps configure build test run layout server bench clean
 
 all: build
 
@@ -12,7 +13,7 @@ deps:
 	@bash tools/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARLO_MODULES="$(MODULES)" >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
@@ -34,6 +35,10 @@ layout: build
 
 run: layout
 	@$(RUNDIR)/quarlo
+
+# The online services on this machine (see server/README.md).
+server: build
+	@$(BUILD)/bin/quarlo-server
 
 bench: build
 	@$(BUILD)/bin/quarlo-bench

@@ -113,6 +113,14 @@ bool MainWindow::StartUp() {
 void MainWindow::resizeEvent(QResizeEvent*) {
   for (QWidget* w : {static_cast<QWidget*>(intro_), static_cast<QWidget*>(menu_), static_cast<QWidget*>(table_)})
     w->setGeometry(rect());
+  // In full screen the layout follows the client area the window got.
+  if (settings_.windowSizeMode == 2) {
+    const TableLook look = Look();
+    if (screen_ == Screen::Menu)
+      menu_->Show(settings_, ScaleForMode(2, look.fullWidth, look.fullHeight), ClubFile());
+    else if (screen_ == Screen::Table)
+      table_->SetLook(look);
+  }
 }
 
 TableLook MainWindow::Look() const {
@@ -121,6 +129,11 @@ TableLook MainWindow::Look() const {
   if (const QScreen* s = screen()) {
     look.fullWidth = s->availableGeometry().width();
     look.fullHeight = s->availableGeometry().height();
+  }
+  // Full screen draws into the client area the window really has.
+  if (look.windowMode == 2 && screen_ != Screen::Intro && width() > 1 && height() > 1) {
+    look.fullWidth = width();
+    look.fullHeight = height();
   }
   look.language = settings_.languageIndex;
   look.back = ChooseCurrentBack(QDate::currentDate().dayOfWeek(), settings_.alwaysOneDeck);
@@ -135,6 +148,8 @@ void MainWindow::ApplyWindowSize() {
   const TableLook look = Look();
   const Scale s = ScaleForMode(look.windowMode, look.fullWidth, look.fullHeight);
   if (look.windowMode == 2) {
+    // Fill the screen's available area; a window manager may then adjust it.
+    if (const QScreen* scr = screen()) setGeometry(scr->availableGeometry());
     showMaximized();
   } else {
     if (isMaximized()) showNormal();
