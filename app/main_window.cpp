@@ -256,6 +256,7 @@ void MainWindow::StartGame(const ClubPlayer& player) {
 }
 
 void MainWindow::RecordFinishedGame(const FinishedGame& game) {
+  table_->View()->ShowWaitBanner(true);
   const double rating = NewRating(player_.gamesPlayed, player_.initialRating, game.result);
   HisStr entry;
   entry.hName = player_.name;
@@ -266,6 +267,7 @@ void MainWindow::RecordFinishedGame(const FinishedGame& game) {
   if (auto written = AppendHistoryEntries(programDir_, {entry}, HistoryStampNow()); !written.ok())
     Inform(FromCp1251(written.error()));
   auto recorded = RecordGameResult(ClubFile(), player_, game.result, clubWritable_);
+  table_->View()->ShowWaitBanner(false);
   if (!recorded.ok()) Inform(FromCp1251(recorded.error()));
   if (recorded.ok()) {
     // The next game of this player goes on from the stored values.

@@ -98,21 +98,17 @@ MenuScreen::MenuScreen(QWidget* parent) : QWidget(parent) {
   gif1_ = new QLabel(this);
   gif2_ = new QLabel(this);
 
-  struct IconSpec {
-    const char* picture;
-    const char* title;
-  };
-  // Left column, then right column; rows top to bottom.
-  const IconSpec specs[] = {{"AdvGiftR", "More games!"}, {"Android", "Download"}, {"Help48", "Online-Help"},
-                            {"Tour48", "Online-Tournament"}, {"AdvGiftG", "Support us!"},
-                            {"Earth48", "World Top 10"}, {"Stats", "Statistics"}, {"Account48", "Login to account"}};
-  for (const IconSpec& s : specs) {
+  // Left column, then right column; rows top to bottom. Texts follow the
+  // language in Show().
+  for (const char* picture : {"AdvGiftR", "Android", "Help48", "Tour48", "AdvGiftG", "Earth48", "Stats", "Account48"}) {
     auto* label = new IconLabel(this);
     label->setCursor(Qt::PointingHandCursor);
-    label->setToolTip(s.title);
-    const QString name = s.picture, title = s.title;
-    label->onClick = [this, name, title] { emit IconClicked(name, title); };
-    icons_.push_back({label, name, title});
+    const QString name = picture;
+    label->onClick = [this, name] {
+      for (const Icon& icon : icons_)
+        if (icon.name == name) emit IconClicked(name, icon.title);
+    };
+    icons_.push_back({label, name, QString()});
   }
 }
 
@@ -248,6 +244,23 @@ void MenuScreen::Show(const Settings& settings, const Scale& scale, const std::f
   };
   movie(gif1_, movie1_, "GifMenu1");
   movie(gif2_, movie2_, "GifMenu2");
+  // Balloon hints of the side icons: a title and a text.
+  const QString title = Utf8(TitleTable(0, kEnglish));
+  const std::pair<QString, QString> hints[] = {
+      {word(WordId::MoreGames), word(WordId::PlayOtherGames)},
+      {word(WordId::Download), "\"" + title + ".apk\""},
+      {word(WordId::Help), word(WordId::OnlinePrefix) + word(WordId::Help)},
+      {word(WordId::OnlineTournament), word(WordId::TakeThePlaceOf)},
+      {word(WordId::SupportUs), word(WordId::ThanksForSupport)},
+      {word(WordId::WorldTop10), word(WordId::WindowsAndroidAccount)},
+      {word(WordId::Statistics), word(WordId::WorldPrefix) + word(WordId::Statistics)},
+      {word(WordId::NotLoggedIn), word(WordId::LoginToAccount) + " / " + word(WordId::CreateAccount)},
+  };
+  for (std::size_t i = 0; i < icons_.size(); ++i) {
+    icons_[i].title = hints[i].first;
+    icons_[i].label->setToolTip(QString("<p style='color:#800000'><b>%1</b></p><p style='color:#FF0000'>%2</p>")
+                                    .arg(hints[i].first.toHtmlEscaped(), hints[i].second.toHtmlEscaped()));
+  }
   PlaceIcons();
   update();
 }

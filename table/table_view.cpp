@@ -129,6 +129,11 @@ void TableView::LiftTrickCard(CardCode card) {
   update();
 }
 
+void TableView::ShowWaitBanner(bool on) {
+  waitBanner_ = on;
+  repaint();  // drawn at once: the work that follows keeps the loop busy
+}
+
 void TableView::SetFocusPlace(int place) {
   focusPlace_ = place;
   update();
@@ -211,6 +216,14 @@ void TableView::paintEvent(QPaintEvent*) {
   PaintPack(p);
   PaintTrick(p);
   PaintCounter(p);
+  if (waitBanner_) {
+    const QRect r(RoundEven(width() / 2.0 - 175), RoundEven(height() / 2.0 - 40), 350, 80);
+    const QImage plate = pictures_.Named("AdvBar3", r.width(), r.height());
+    if (!plate.isNull()) p.drawImage(r.topLeft(), plate);
+    p.setFont(DesignFont(look_.fontDecor, ScaledFontHeight(32, look_.scaleSerif), true));
+    p.setPen(WinColor(0x0000FF));
+    CentredText(p, Utf8(Word(WordId::PleaseWait, ValidLanguage(look_.language))), r.left(), r.right(), r.top() + 22);
+  }
   if (flying_) {
     const QImage& img = flyFaceUp_ && !flyCard_.Empty() ? pictures_.Face(flyCard_) : pictures_.Back(look_.back, false);
     p.drawImage(flyPos_, img);

@@ -46,6 +46,9 @@ class TableView : public QWidget {
   // Where a card flight starts or ends, in table coordinates.
   QPoint SpotPosition(Spot spot, int player, int place) const;
 
+  // The "Please, wait..." banner while a finished game is recorded.
+  void ShowWaitBanner(bool on);
+
   // Keyboard focus over the own hand: 0 for none.
   void SetFocusPlace(int place);
   int FocusPlace() const { return focusPlace_; }
@@ -99,6 +102,7 @@ class TableView : public QWidget {
   bool flyFaceUp_ = true;
   QPoint flyPos_;
   int focusPlace_ = 0;
+  bool waitBanner_ = false;
 };
 
 }  // namespace quarlo

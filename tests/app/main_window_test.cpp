@@ -60,6 +60,7 @@ class MainWindowGame : public ::testing::Test {
     };
     window->show();
     ASSERT_TRUE(window->StartUp());
+    window->Table()->GamePacing().factor = 0;  // no pauses, no flights
   }
   void TearDown() override {
     window.reset();
@@ -233,6 +234,8 @@ TEST_F(MainWindowGame, LeavingAGameDropsTheMemberAndClosingOnTheMenuAsksNothing)
 }  // namespace quarlo
 
 int main(int argc, char** argv) {
+  // No display needed, also when CTest lists the tests.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
