@@ -22,12 +22,12 @@
 #include "records/history_file.h"
 #include "records/settings_file.h"
 #include "resources/words.h"
+#include "table/paint_helpers.h"
 
 namespace quarlo {
 
 namespace {
 
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 QString FromCp1251(std::string_view s) { return QString::fromStdString(Cp1251ToUtf8(s)); }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "records/settings.h"
 #include "resources/words.h"
 #include "table/design_font.h"
+#include "table/paint_helpers.h"
 
 namespace quarlo {
 
@@ -140,7 +141,7 @@ void GameTable::Tick() {
 
 QString GameTable::CaptionText(Caption c) const {
   const LanguageIndex lang = ValidLanguage(look_.language);
-  auto w = [lang](WordId id) { return QString::fromUtf8(std::string(Word(id, lang)).c_str()); };
+  auto w = [lang](WordId id) { return Utf8(Word(id, lang)); };
   switch (c) {
     case Caption::ToBegin: return w(WordId::ToBegin);
     case Caption::ToPlay: return w(WordId::ToPlay);

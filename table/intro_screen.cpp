@@ -6,20 +6,10 @@
 #include "resources/pictures/pictures.h"
 #include "resources/words.h"
 #include "table/design_font.h"
+#include "table/paint_helpers.h"
 #include "table/win_color.h"
 
 namespace quarlo {
-
-namespace {
-
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
-void CentredText(QPainter& p, const QString& text, int x1, int x2, int y) {
-  const QFontMetrics fm(p.font());
-  p.drawText(x1 + (x2 - x1 - fm.horizontalAdvance(text)) / 2, y + fm.ascent(), text);
-}
-
-}  // namespace
 
 void DrawPanel(QPainter& p, int x1, int y1, int x2, int y2) {
   p.fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), WinColor(0xC0C0C0));
@@ -100,11 +90,11 @@ void IntroScreen::Start(int language) {
   DrawPanel(p, 230, 150, 530, 350);
   p.setFont(DesignFont("Comic Sans MS", 24, false));
   p.setPen(WinColor(0x0000FF));
-  CentredText(p, Utf8(Word(WordId::ReleaseDate, lang)), 230, 530, 240);
+  DrawCentredText(p, Utf8(Word(WordId::ReleaseDate, lang)), 230, 530, 240);
   p.setPen(WinColor(0xFF0000));
-  CentredText(p, Utf8(Word(WordId::Credits, lang)), 230, 530, 265);
+  DrawCentredText(p, Utf8(Word(WordId::Credits, lang)), 230, 530, 265);
   p.setPen(WinColor(0x646400));
-  CentredText(p, "V 5.7f", 230, 530, 315);
+  DrawCentredText(p, "V 5.7f", 230, 530, 315);
   const QImage logo = BuiltInPicture("Logo");
   p.drawImage(250, 270, logo);
   p.drawImage(445, 270, logo);

@@ -9,13 +9,12 @@
 #include "resources/words.h"
 #include "table/club_list.h"
 #include "table/design_font.h"
+#include "table/paint_helpers.h"
 #include "table/win_color.h"
 
 namespace quarlo {
 
 namespace {
-
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // CaptionStyle recolouring of the caption pictures; style 1 keeps them.
 QImage Recoloured(QImage img, int style) {
@@ -214,13 +213,7 @@ void MenuScreen::Show(const Settings& settings, const Scale& scale, const std::f
   candle_ = BuiltInPicture("Candle");
   // Flames are drawn over green, which is made transparent.
   for (int i = 0; i < 6; ++i) {
-    QImage flame = BuiltInPicture(QString("Flame%1").arg(i)).convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < flame.height(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(flame.scanLine(y));
-      for (int x = 0; x < flame.width(); ++x)
-        if ((line[x] & 0xFFFFFF) == 0x008000) line[x] = 0;
-    }
-    flames_[static_cast<std::size_t>(i)] = flame;
+    flames_[static_cast<std::size_t>(i)] = KeyedOut(BuiltInPicture(QString("Flame%1").arg(i)), qRgb(0, 0x80, 0));
   }
   const int s = 0;  // holiday shift: the calendar is not on the menu yet
   const int cy = Y(30) + RoundEven((scale.y - 1) * 200 / 2);

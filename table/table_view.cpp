@@ -6,22 +6,14 @@
 #include "records/settings.h"
 #include "resources/words.h"
 #include "table/design_font.h"
+#include "table/paint_helpers.h"
 #include "table/win_color.h"
 
 namespace quarlo {
 
 namespace {
 
-QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-
 QRect Q(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
-
-// Draws text centred between x1 and x2 with its top at y.
-void CentredText(QPainter& p, const QString& text, int x1, int x2, int y) {
-  const QFontMetrics fm(p.font());
-  const int x = x1 + (x2 - x1 - fm.horizontalAdvance(text)) / 2;
-  p.drawText(x, y + fm.ascent(), text);
-}
 
 QString SuitSymbolName(Suit s) {
   switch (s) {
@@ -31,17 +23,6 @@ QString SuitSymbolName(Suit s) {
     case kSpades: return "Piki";
     default: return {};
   }
-}
-
-// Silver is the transparent colour of the small suit symbols.
-QImage KeyedOut(QImage img, QRgb key) {
-  img = img.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < img.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-    for (int x = 0; x < img.width(); ++x)
-      if ((line[x] & 0xFFFFFF) == (key & 0xFFFFFF)) line[x] = 0;
-  }
-  return img;
 }
 
 }  // namespace
@@ -222,7 +203,7 @@ void TableView::paintEvent(QPaintEvent*) {
     if (!plate.isNull()) p.drawImage(r.topLeft(), plate);
     p.setFont(DesignFont(look_.fontDecor, ScaledFontHeight(32, look_.scaleSerif), true));
     p.setPen(WinColor(0x0000FF));
-    CentredText(p, Utf8(Word(WordId::PleaseWait, ValidLanguage(look_.language))), r.left(), r.right(), r.top() + 22);
+    DrawCentredText(p, Utf8(Word(WordId::PleaseWait, ValidLanguage(look_.language))), r.left(), r.right(), r.top() + 22);
   }
   if (flying_) {
     const QImage& img = flyFaceUp_ && !flyCard_.Empty() ? pictures_.Face(flyCard_) : pictures_.Back(look_.back, false);
@@ -268,14 +249,14 @@ void TableView::PaintScoreBoard(QPainter& p, int player) {
   const int score = scores_.scores[pl];
   p.setFont(Decor(K(30)));
   p.setPen(WinColor(scores_.summed ? 0x0000FF : 0xFF00FF));
-  CentredText(p, score > 0 ? QString("+%1").arg(score) : QString::number(score), r.left, r.left + K(155), r.top + K(16));
+  DrawCentredText(p, score > 0 ? QString("+%1").arg(score) : QString::number(score), r.left, r.left + K(155), r.top + K(16));
   // Right box: tricks taken in this deal.
   p.setFont(Decor(K(20)));
   p.setPen(WinColor(0xFF0000));
-  if (!scores_.summed) CentredText(p, QString::number(scores_.tricks[pl]), r.left + K(105), r.left + K(142), r.top + K(54));
+  if (!scores_.summed) DrawCentredText(p, QString::number(scores_.tricks[pl]), r.left + K(105), r.left + K(142), r.top + K(54));
   // Left box: the points the deal scored, or the turn hand.
   if (scores_.gains[pl] > 0) {
-    CentredText(p, QString::number(scores_.gains[pl]), r.left + K(15), r.left + K(50), r.top + K(54));
+    DrawCentredText(p, QString::number(scores_.gains[pl]), r.left + K(15), r.left + K(50), r.top + K(54));
   } else if (ToMove() == player) {
     const QImage hand = pictures_.Named("Hand_Right", K(30), K(20));
     if (!hand.isNull()) p.drawImage(r.left + K(18), r.top + K(54), hand);
@@ -329,7 +310,7 @@ void TableView::PaintSpeech(QPainter& p, int player) {
   p.setClipRect(Q(r));
   p.setPen(Qt::white);
   const QFontMetrics fm(p.font());
-  CentredText(p, text, r.left, r.Right(), r.top + RoundEven((r.height - fm.height()) / 2.0));
+  DrawCentredText(p, text, r.left, r.Right(), r.top + RoundEven((r.height - fm.height()) / 2.0));
   p.restore();
 }
 
@@ -348,7 +329,7 @@ void TableView::PaintPack(QPainter& p) {
     p.setPen(WinColor(0xFF0000));
     const QFontMetrics fm(p.font());
     const int top = small ? K(4) : K(1) + RoundEven((K(25) - fm.height()) / 2.0);
-    CentredText(p, QString::number(left), r.left + K(20), r.left + K(79), r.top + top);
+    DrawCentredText(p, QString::number(left), r.left + K(20), r.left + K(79), r.top + top);
   } else {
     const QImage icon = small ? pictures_.Named("GKolodaLarge") : pictures_.Named("GKolodaLargeB", K(60), K(60));
     if (!icon.isNull()) p.drawImage(r.left + K(20), r.top + K(54), icon);
@@ -376,11 +357,11 @@ void TableView::PaintCounter(QPainter& p) {
   p.setPen(WinColor(0x0000FF));
   const QString number = QString::number(counter_.dealNumber);
   if (counter_.trump == kNoSuit) {
-    CentredText(p, number, r.left, r.Right(), r.top + K(25) - QFontMetrics(p.font()).descent());
+    DrawCentredText(p, number, r.left, r.Right(), r.top + K(25) - QFontMetrics(p.font()).descent());
     return;
   }
   const int less = cell_.set == PictureSet::Scaled ? K(25) : K(20);
-  CentredText(p, number, r.left, r.Right() - less, r.top + K(25) - QFontMetrics(p.font()).descent());
+  DrawCentredText(p, number, r.left, r.Right() - less, r.top + K(25) - QFontMetrics(p.font()).descent());
   if (small) {
     const QImage sym = KeyedOut(pictures_.Named(SuitSymbolName(counter_.trump)), qRgb(0xC0, 0xC0, 0xC0));
     p.drawImage(r.left + 65, r.top + 27, sym);
