@@ -65,29 +65,31 @@ constexpr Suit PartnerSuit(Suit s) {
   }
 }
 
-// 1..4 in SuitOrder, 0 for no suit.
-constexpr int SuitIndex(Suit s) {
-  switch (s) {
-    case kHearts: return 1;
-    case kDiamonds: return 2;
-    case kClubs: return 3;
-    case kSpades: return 4;
-    default: return 0;
-  }
+namespace detail {
+// Lookups by byte, so that the hot paths of the rules do not branch on the
+// card: [byte] -> suit index 1..4 or 0, and -> base strength 1..6 or 0.
+struct ByteTables {
+  std::array<std::uint8_t, 256> suitIndex{};
+  std::array<std::uint8_t, 256> baseStrength{};
+};
+constexpr ByteTables MakeByteTables() {
+  ByteTables t;
+  auto at = [](char c) { return static_cast<unsigned char>(c); };
+  t.suitIndex[at(kHearts)] = 1;
+  t.suitIndex[at(kDiamonds)] = 2;
+  t.suitIndex[at(kClubs)] = 3;
+  t.suitIndex[at(kSpades)] = 4;
+  for (int s = 1; s <= 6; ++s) t.baseStrength[at(kRankByStrength[static_cast<std::size_t>(s)])] = static_cast<std::uint8_t>(s);
+  return t;
 }
+inline constexpr ByteTables kByteTables = MakeByteTables();
+}  // namespace detail
+
+// 1..4 in SuitOrder, 0 for no suit.
+constexpr int SuitIndex(Suit s) { return detail::kByteTables.suitIndex[static_cast<unsigned char>(s)]; }
 
 // Base strength 1 (nine) .. 6 (ace) of a rank byte; 0 for anything else.
-constexpr std::uint8_t BaseStrength(char rank) {
-  switch (rank) {
-    case kNine: return 1;
-    case kTen: return 2;
-    case kJack: return 3;
-    case kQueen: return 4;
-    case kKing: return 5;
-    case kAce: return 6;
-    default: return 0;
-  }
-}
+constexpr std::uint8_t BaseStrength(char rank) { return detail::kByteTables.baseStrength[static_cast<unsigned char>(rank)]; }
 
 constexpr bool IsValidCard(CardCode c) { return BaseStrength(c.rank) != 0 && IsRealSuit(c.suit); }
 

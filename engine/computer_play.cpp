@@ -11,13 +11,24 @@ namespace {
 // below read like the hand searches but cost a few bit operations each.
 struct SuitTable {
   std::array<unsigned, 5> strengths{};
-  std::array<std::array<std::uint8_t, 9>, 5> placeOf{};
+  std::array<std::array<std::uint8_t, 9>, 5> placeOf;  // read only where a bit is set
 
-  explicit SuitTable(const Hand& copy) {
+  // The hand as the bower rewrite sees it: the left bower is a trump of
+  // strength 7, the right bower strength 8.
+  SuitTable(const Hand& hand, Suit trump) {
+    const CardCode left = LeftBower(trump);
+    const CardCode right = RightBower(trump);
+    const int t = SuitIndex(trump);
     for (int i = 1; i <= kHandPlaces; ++i) {
-      const int k = copy.strengths[i];
-      const int s = SuitIndex(copy.cards[i].suit);
+      int k = hand.strengths[i];
+      int s = SuitIndex(hand.cards[i].suit);
       if (k < 1 || k > 8 || s == 0) continue;
+      if (hand.cards[i] == left) {
+        s = t;
+        k = 7;
+      } else if (hand.cards[i] == right) {
+        k = 8;
+      }
       strengths[s] |= 1u << k;
       placeOf[s][k] = static_cast<std::uint8_t>(i);
     }
@@ -87,7 +98,7 @@ PlayView PlayerOneView(const DealState& deal) {
 
 int ChooseCard(const Hand& hand, const PlayView& view) {
   const int t = SuitIndex(view.trump);
-  const SuitTable table(RewriteForTrump(hand, view.trump));
+  const SuitTable table(hand, view.trump);
 
   if (view.led.Empty()) {
     // Lead trump only with a master, unless player 2 is known to have none.

@@ -345,20 +345,27 @@ void Game::EmitHand(int player) {
   if (record_) Emit(ShowHand{player, deal_.hands[player], player == 2 || handsFaceUpAtEnd_});
 }
 
-void Game::EmitPack() { Emit(ShowPack{25 - deal_.nextPackIndex, deal_.pack.cards[24], !deal_.pickedUp}); }
+void Game::EmitPack() {
+  if (record_) Emit(ShowPack{25 - deal_.nextPackIndex, deal_.pack.cards[24], !deal_.pickedUp});
+}
 
-void Game::EmitTrick() { Emit(ShowTrick{deal_.tableCards, trickShownLeader_}); }
+void Game::EmitTrick() {
+  if (record_) Emit(ShowTrick{deal_.tableCards, trickShownLeader_});
+}
 
 void Game::EmitNames() {
+  if (!record_) return;
   Emit(ShowSpeech{1, SpeechText::Name, 'y'});
   Emit(ShowSpeech{2, SpeechText::Name, 'y'});
 }
 
 void Game::EmitScores() {
-  Emit(ShowScores{game_.scores, game_.gains, deal_.tricks, deal_.maker, game_.summed});
+  if (record_) Emit(ShowScores{game_.scores, game_.gains, deal_.tricks, deal_.maker, game_.summed});
 }
 
-void Game::EmitCounter() { Emit(ShowCounter{game_.dealNumber, game_.gameNumber, deal_.maker ? deal_.trump : kNoSuit}); }
+void Game::EmitCounter() {
+  if (record_) Emit(ShowCounter{game_.dealNumber, game_.gameNumber, deal_.maker ? deal_.trump : kNoSuit});
+}
 
 void Game::EmitCue(const char* name) {
   if (record_) Emit(PlayCue{name, CueWaits(name)});
