@@ -65,7 +65,7 @@ void BM_SelfPlayDeals(benchmark::State& state) {
   std::int64_t deals = 0;
   std::uint64_t seed = 1;
   for (auto _ : state) {
-    const SelfPlaySummary s = RunSelfPlay(100, seed++);
+    const SelfPlaySummary s = RunSelfPlay(1000, seed++);
     deals += s.deals;
   }
   state.counters["deals"] = benchmark::Counter(static_cast<double>(deals), benchmark::Counter::kIsRate);

@@ -15,6 +15,8 @@ using Score = int;
 inline constexpr Score kBidThreshold = 280;
 
 Score EvaluateHand(const Hand& cards, Suit suit);
+// EvaluateHand for the four suits at once, by SuitOrder ([0] unused).
+std::array<Score, 5> EvaluateAllSuits(const Hand& cards);
 // The place whose removal leaves the strongest hand; the lower place on ties.
 int ChooseDiscard(const Hand& cards, Suit trump);
 // suit: the turned suit in the first round, kNoSuit in the second.

@@ -101,6 +101,33 @@ int ChooseDiscard(const Hand& cards, Suit trump) {
   return best;
 }
 
+std::array<Score, 5> EvaluateAllSuits(const Hand& cards) {
+  // Every card is a side card for three suits and a trump for its own (a
+  // jack also for its partner's, as the left bower): start from the side
+  // values of all cards and correct each suit for its trumps.
+  Score side = 0;
+  std::array<Score, 5> delta{};
+  std::array<int, 5> trumps{};
+  for (int i = 1; i <= kHandPlaces; ++i) {
+    const CardCode c = cards.cards[i];
+    const int s = SuitIndex(c.suit);
+    if (s == 0) continue;
+    const auto rank = static_cast<unsigned char>(c.rank);
+    const Score asSide = kValues[0][rank];
+    side += asSide;
+    delta[static_cast<std::size_t>(s)] += kValues[1][rank] - asSide;
+    ++trumps[static_cast<std::size_t>(s)];
+    if (c.rank == kJack) {
+      const int partner = SuitIndex(PartnerSuit(c.suit));
+      delta[static_cast<std::size_t>(partner)] += kLeftBowerValue - asSide;
+      ++trumps[static_cast<std::size_t>(partner)];
+    }
+  }
+  std::array<Score, 5> v{};
+  for (std::size_t s = 1; s <= 4; ++s) v[s] = side + delta[s] + LengthBonus(trumps[s]);
+  return v;
+}
+
 Suit DecideBid(const Hand& cards, int firstBidder, Suit suit, CardCode turnedCard) {
   Hand copy = cards;
   const bool firstRound = suit != kNoSuit;
@@ -112,8 +139,7 @@ Suit DecideBid(const Hand& cards, int firstBidder, Suit suit, CardCode turnedCar
     copy.strengths[thrown] = kEmptyStrength;
   }
 
-  std::array<Score, 5> value{};
-  for (int s = 1; s <= 4; ++s) value[s] = EvaluateHand(copy, kSuitOrder[s]);
+  std::array<Score, 5> value = EvaluateAllSuits(copy);
 
   if (firstRound) {
     const int t = SuitIndex(suit);

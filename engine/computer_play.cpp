@@ -43,24 +43,29 @@ struct SuitTable {
   int PlaceOfLowest(int s) const { return PlaceOfLowestAbove(s, 0); }
   int PlaceOfHighest(int s) const { return strengths[s] ? placeOf[s][Highest(s)] : 0; }
 
+  // The place of strength k in the suits of `suits` (bits 1..4); the lower
+  // place when several suits hold it.
+  int LowerPlaceOf(unsigned suits, int k) const {
+    int best = 0;
+    for (int s = 1; s <= 4; ++s)
+      if ((suits & (1u << s)) && Holds(s, k) && (!best || placeOf[s][k] < best)) best = placeOf[s][k];
+    return best;
+  }
+  unsigned Union(unsigned suits) const {
+    unsigned all = 0;
+    for (int s = 1; s <= 4; ++s)
+      if (suits & (1u << s)) all |= strengths[s];
+    return all;
+  }
   // Strongest card outside suit `skip` (0 skips nothing); lower place on ties.
   int PlaceOfHighestOutside(int skip) const {
-    for (int k = 8; k >= 1; --k) {
-      int best = 0;
-      for (int s = 1; s <= 4; ++s)
-        if (s != skip && Holds(s, k) && (!best || placeOf[s][k] < best)) best = placeOf[s][k];
-      if (best) return best;
-    }
-    return 0;
+    const unsigned suits = 0x1Eu & ~(1u << skip);
+    const unsigned all = Union(suits);
+    return all ? LowerPlaceOf(suits, 31 - __builtin_clz(all)) : 0;
   }
   int PlaceOfLowestOverall() const {
-    for (int k = 1; k <= 8; ++k) {
-      int best = 0;
-      for (int s = 1; s <= 4; ++s)
-        if (Holds(s, k) && (!best || placeOf[s][k] < best)) best = placeOf[s][k];
-      if (best) return best;
-    }
-    return 0;
+    const unsigned all = Union(0x1Eu);
+    return all ? LowerPlaceOf(0x1Eu, __builtin_ctz(all)) : 0;
   }
 };
 

@@ -56,8 +56,17 @@ Pack Shuffle(Rng& rng) {
   std::array<std::uint8_t, 24> left;
   for (int n = 0; n < 24; ++n) left[n] = static_cast<std::uint8_t>(n + 1);
   int remaining = 24;
+  // Two draws from each 64-bit number: its upper and its lower half.
+  std::uint64_t bits = 0;
   for (int k = 1; k <= 24; ++k) {
-    const int pick = rng.Uniform(remaining) - 1;
+    std::uint64_t half;
+    if (k % 2 == 1) {
+      bits = rng.Next();
+      half = bits >> 32;
+    } else {
+      half = bits & 0xFFFFFFFFu;
+    }
+    const int pick = static_cast<int>((half * static_cast<std::uint64_t>(remaining)) >> 32);
     const int n = left[pick];
     left[pick] = left[--remaining];
     pack.cards[k] = CardByNumber(n);

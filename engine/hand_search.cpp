@@ -143,9 +143,7 @@ void RemoveFromOrderedHand(Hand& hand, int place) {
   }
   hand.cards[kHandPlaces] = kNoCard;
   hand.strengths[kHandPlaces] = kOrderedEmpty;
-  int n = 0;
-  while (n < kHandPlaces && hand.strengths[n + 1] >= 1 && hand.strengths[n + 1] <= 8) ++n;
-  hand.count = n;
+  if (hand.count > 0) --hand.count;
 }
 
 }  // namespace quarlo

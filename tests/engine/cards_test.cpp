@@ -47,6 +47,22 @@ TEST(Shuffle, EveryCardOnceWithItsStrength) {
   }
 }
 
+TEST(Shuffle, EveryCardIsEquallyLikelyAtEveryPosition) {
+  // 24000 shuffles: each card should lie about 1000 times at a position
+  // (standard deviation about 31); a skewed draw lands far outside.
+  Rng rng(21);
+  std::array<std::array<int, 25>, 25> seen{};
+  for (int round = 0; round < 24000; ++round) {
+    const Pack pack = Shuffle(rng);
+    for (int k : {1, 2, 23, 24}) ++seen[static_cast<std::size_t>(k)][static_cast<std::size_t>((pack.strengths[k] - 1) * 4 + SuitIndex(pack.cards[k].suit))];
+  }
+  for (int k : {1, 2, 23, 24})
+    for (int n = 1; n <= 24; ++n) {
+      EXPECT_GT(seen[static_cast<std::size_t>(k)][static_cast<std::size_t>(n)], 850) << k << " " << n;
+      EXPECT_LT(seen[static_cast<std::size_t>(k)][static_cast<std::size_t>(n)], 1150) << k << " " << n;
+    }
+}
+
 TEST(DealMessage, RoundTripsAndRejectsMalformedFrames) {
   Rng rng(3);
   const Pack pack = Shuffle(rng);

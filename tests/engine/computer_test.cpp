@@ -28,6 +28,20 @@ TEST(EvaluateHand, WeightsInHundredths) {
   EXPECT_EQ(EvaluateHand(H("AC KS QD JC TS 9D"), kHearts), 65 + 60 + 40 + 20 + 10);
 }
 
+TEST(EvaluateHand, AllSuitsAtOnceAgreeWithOneByOne) {
+  Rng rng(9);
+  for (int round = 0; round < 3000; ++round) {
+    const Pack pack = Shuffle(rng);
+    Hand h;
+    for (int i = 1; i <= 1 + round % 6; ++i) {
+      h.cards[i] = pack.cards[i];
+      h.strengths[i] = pack.strengths[i];
+    }
+    const auto all = EvaluateAllSuits(h);
+    for (int s = 1; s <= 4; ++s) ASSERT_EQ(all[s], EvaluateHand(h, kSuitOrder[s])) << round << " " << s;
+  }
+}
+
 TEST(ChooseDiscard, KeepsTheStrongestHandLowerPlaceOnTies) {
   // Two nines leave the same score: the one at the lower place goes.
   EXPECT_EQ(ChooseDiscard(Ordered("AH KH QH 9S 9C JH", kHearts), kHearts), 1);
