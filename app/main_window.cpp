@@ -191,7 +191,7 @@ void MainWindow::ShowMainMenu() {
   const TableLook look = Look();
   menu_->Show(settings_, ScaleForMode(look.windowMode, look.fullWidth, look.fullHeight), ClubFile());
   menu_->show();
-  menu_->setFocus();
+  menu_->NewPlayerButton()->setFocus();  // the keyboard starts on "New Player"
   screen_ = Screen::Menu;
   if (!timer1_.isActive()) timer1_.start();
 }

@@ -96,8 +96,10 @@ void IntroScreen::Start(int language) {
   p.setPen(WinColor(0x646400));
   DrawCentredText(p, "V 5.7f", 230, 530, 315);
   const QImage logo = BuiltInPicture("Logo");
-  p.drawImage(250, 270, logo);
-  p.drawImage(445, 270, logo);
+  // The two logos frame the credit line, so they stay small.
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(QRect(250, 270, 32, 32), logo);
+  p.drawImage(QRect(445, 270, 32, 32), logo);
   for (int k = 0; k < 4; ++k) pictures_[static_cast<std::size_t>(k)] = BuiltInPicture(QString("Intro%1").arg(k + 1));
   state_ = IntroState{};
   update();

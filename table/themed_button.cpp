@@ -1,5 +1,6 @@
 #include "table/themed_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -162,6 +163,15 @@ void ThemedButton::leaveEvent(QEvent* e) {
   mouseIn_ = false;
   update();
   QPushButton::leaveEvent(e);
+}
+
+void ThemedButton::keyPressEvent(QKeyEvent* e) {
+  // Enter presses a focused button too, not only Space.
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !label_ && isEnabled()) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(e);
 }
 
 void ThemedButton::paintEvent(QPaintEvent*) {

@@ -40,6 +40,7 @@ class ThemedButton : public QPushButton {
   void paintEvent(QPaintEvent*) override;
   void enterEvent(QEnterEvent*) override;
   void leaveEvent(QEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
 
  private:
   ColorScheme scheme_ = ColorScheme::DRed;
