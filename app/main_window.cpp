@@ -22,6 +22,7 @@
 #include "records/history_file.h"
 #include "records/settings_file.h"
 #include "resources/words.h"
+#include "table/cursors.h"
 #include "table/paint_helpers.h"
 
 namespace quarlo {
@@ -84,6 +85,7 @@ QString MainWindow::W(WordId id) const { return Utf8(Word(id, ValidLanguage(sett
 
 bool MainWindow::StartUp() {
   settings_ = LoadSettings(programDir_).settings;
+  setCursor(DesignCursor(CursorKind::Arrow, settings_.ownCursorOn));
   setWindowTitle(Utf8(TitleTable(0, ValidLanguage(settings_.languageIndex))));
   quit_->setText(W(WordId::ExitToMenu));
   genCount_->setText(W(WordId::GeneralScore));
@@ -141,6 +143,7 @@ TableLook MainWindow::Look() const {
   look.fontSerif = settings_.fontSerif;
   look.scaleDecor = settings_.scaleDecor;
   look.scaleSerif = settings_.scaleSerif;
+  look.ownCursor = settings_.ownCursorOn;
   return look;
 }
 

@@ -5,6 +5,7 @@
 
 #include "records/settings.h"
 #include "resources/words.h"
+#include "table/cursors.h"
 #include "table/design_font.h"
 #include "table/paint_helpers.h"
 #include "table/win_color.h"
@@ -405,7 +406,7 @@ void TableView::mouseReleaseEvent(QMouseEvent* e) {
 void TableView::mouseMoveEvent(QMouseEvent* e) {
   const int place = PlaceAt(2, e->position().toPoint());
   const bool pointer = game_ && place && game_->CursorOverHand(place) == HandCursor::Pointer;
-  setCursor(pointer ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  setCursor(DesignCursor(pointer ? CursorKind::Hand : CursorKind::Arrow, look_.ownCursor));
 }
 
 }  // namespace quarlo

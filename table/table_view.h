@@ -22,6 +22,7 @@ struct TableLook {
   std::string fontDecor = "Comic Sans MS";
   std::string fontSerif = "Comic Sans MS";
   int scaleDecor = 100, scaleSerif = 100;
+  bool ownCursor = true;  // the program's red cursors
 };
 
 class TableView : public QWidget {
