@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTime>
 
 #include "records/club_file.h"
 #include "records/cp1251.h"
@@ -220,6 +221,16 @@ void MenuScreen::Show(const Settings& settings, const Scale& scale, const std::f
   candleLeft_ = QRect(RoundEven((60 - s) * scale.x) + RoundEven((scale.x - 1) * 100 / 2), cy, 100, 200);
   candleRight_ = QRect(RoundEven((600 + s) * scale.x) + RoundEven((scale.x - 1) * 100 / 2), cy, 100, 200);
 
+  // The clocks, in large windows only: 36 pixels above the middle between
+  // the candlestick's bottom and the button below it.
+  clocks_ = k >= 1.6;
+  const int clockTop = (candleLeft_.bottom() + 1 + Y(225)) / 2 - 36;
+  clock1_ = QRect(candleLeft_.left() - 7, clockTop, 115, 64);
+  clock2_ = QRect(candleRight_.left() - 7, clockTop, 115, 64);
+  if (!clock2Hint_) clock2Hint_ = new QLabel(this);
+  clock2Hint_->setGeometry(clock2_);
+  clock2Hint_->setVisible(clocks_);
+
   // The two GIF animations, not scaled.
   auto gx = [&](double v) { return RoundEven(v * scale.x) + RoundEven((scale.x - 1) * 160 / 2); };
   const int gy = RoundEven(290 * scale.y) + RoundEven((scale.y - 1) * 200 / 2);
@@ -281,6 +292,41 @@ void MenuScreen::Tick() {
   flamePhase_ = (flamePhase_ + 1) % 6;
   update(candleLeft_);
   update(candleRight_);
+  if (clocks_) {
+    update(clock1_);
+    update(clock2_);
+  }
+}
+
+void MenuScreen::PaintClocks(QPainter& p) {
+  if (!clocks_) return;
+  const QTime now = QTime::currentTime();
+  // The time: hours (tens left out when 0) and minutes; the colon blinks.
+  const QImage plate = BuiltInPicture("GClockBG");
+  p.drawImage(clock1_.topLeft(), plate);
+  const QPoint o = clock1_.topLeft();
+  auto digit = [&](const QString& set, int d, int x, int y) { p.drawImage(o + QPoint(x, y), BuiltInPicture(set + QString::number(d))); };
+  if (now.hour() / 10 != 0) digit("GBClock", now.hour() / 10, 14, 15);
+  digit("GBClock", now.hour() % 10, 34, 15);
+  digit("GBClock", now.minute() / 10, 61, 15);
+  digit("GBClock", now.minute() % 10, 81, 15);
+  if (now.msec() > 500) p.drawImage(o + QPoint(55, 24), BuiltInPicture("GBClockP"));
+
+  // The statistics clock: a different figure every minute. The world
+  // statistics are not read on this menu yet, so it shows "00" and says so.
+  static const char* kSets[] = {"", "GRClock", "GAClock", "GGClock", "GYClock", "GVClock", "GLClock", "GNClock"};
+  static const char* kIcons[] = {"", "Windows", "Windows", "Windows", "Android", "Account48", "Account48", "Account48"};
+  static const WordId kHints[] = {WordId::DynamicIq, WordId::DynamicIq,         WordId::GamesWithPc,
+                                  WordId::BestWindowsPlayer, WordId::BestAndroidPlayer, WordId::BestAccountPlayer,
+                                  WordId::ClubMembers,       WordId::ClubMembers};
+  const int item = StatisticsClockItem(now.minute());
+  const QPoint o2 = clock2_.topLeft();
+  p.drawImage(o2, plate);
+  p.drawImage(QRect(o2 + QPoint(10, 10), QSize(16, 16)), BuiltInPicture(kIcons[item]));
+  p.drawImage(o2 + QPoint(61, 15), BuiltInPicture(QString(kSets[item]) + "0"));
+  p.drawImage(o2 + QPoint(81, 15), BuiltInPicture(QString(kSets[item]) + "0"));
+  const LanguageIndex lang = ValidLanguage(settings_.languageIndex);
+  clock2Hint_->setToolTip(Utf8(Word(kHints[item], lang)).trimmed() + Utf8(Word(WordId::NoConnectSuffix, lang)));
 }
 
 void MenuScreen::paintEvent(QPaintEvent*) {
@@ -293,6 +339,7 @@ void MenuScreen::paintEvent(QPaintEvent*) {
   if (!title_.isNull()) p.drawImage(titleRect_, title_);
   if (!caption_.isNull()) p.drawImage(captionRect_, caption_);
   if (!elite_.isNull()) p.drawImage(eliteRect_, elite_);
+  PaintClocks(p);
   const QPoint flamePlaces[3] = {{16, 15}, {41, 1}, {66, 15}};
   const QRect candles[2] = {candleLeft_, candleRight_};
   for (int c = 0; c < 2; ++c) {

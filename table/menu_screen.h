@@ -20,6 +20,10 @@ namespace quarlo {
 // Flame frame for each of the six flame places at a flame phase 0..5.
 int FlameFrame(int phase, int place);
 
+// The statistics clock's item for a minute of the hour: 1..7, a new one
+// every minute.
+inline int StatisticsClockItem(int minute) { return minute % 7 + 1; }
+
 class MenuScreen : public QWidget {
   Q_OBJECT
  public:
@@ -51,6 +55,7 @@ class MenuScreen : public QWidget {
  private:
   ThemedButton* MakeButton(ColorScheme scheme, std::uint32_t text);
   void PlaceIcons();
+  void PaintClocks(QPainter& p);
 
   Settings settings_;
   Scale scale_;
@@ -75,6 +80,9 @@ class MenuScreen : public QWidget {
   std::array<std::string, 6> memberLines_{};
   QImage background_, title_, caption_, elite_, candle_;
   std::array<QImage, 6> flames_;
+  bool clocks_ = false;
+  QRect clock1_, clock2_;
+  QLabel* clock2Hint_ = nullptr;
   int flamePhase_ = 0;
   QRect titleRect_, captionRect_, eliteRect_, candleLeft_, candleRight_;
 };
