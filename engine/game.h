@@ -84,7 +84,6 @@ class Game {
   int Phase() const { return game_.phase; }
   const std::string& Name(int player) const { return names_[player]; }
   const SetButtons& Buttons() const { return buttons_; }
-  bool TrumpDialogOpen() const { return game_.phase == phase::kBid2Player2; }
 
   EffectList TakeEffects();
 

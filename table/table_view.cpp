@@ -126,8 +126,6 @@ std::vector<int> TableView::Positions(int player) const {
   return ComputeHandPositions(0, r.width, hands_[static_cast<std::size_t>(player)].hand.count, cell_.width);
 }
 
-Rect TableView::HandArea(int player) const { return HandRect(scale_, player, cell_); }
-
 int TableView::PlaceAt(int player, QPoint pos) const {
   const Rect r = HandRect(scale_, player, cell_);
   if (pos.y() < r.top || pos.y() >= r.Bottom() || pos.x() < r.left || pos.x() >= r.Right()) return 0;

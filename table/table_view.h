@@ -57,7 +57,6 @@ class TableView : public QWidget {
   int PlaceAt(int player, QPoint tablePos) const;
   // A point inside the visible part of a card of a hand.
   QPoint CardPoint(int player, int place) const;
-  Rect HandArea(int player) const;
 
  signals:
   void HandClicked(int player, Qt::MouseButton button, int place);
