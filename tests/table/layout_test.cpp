@@ -104,3 +104,39 @@ TEST(ClubList, RowsAndFitting) {
 
 }  // namespace
 }  // namespace quarlo
+
+namespace quarlo {
+namespace {
+
+TEST(Layout, EveryControlFitsTheWindowAtEverySize) {
+  struct Size {
+    int mode, w, h;
+  };
+  for (const Size& z : {Size{1, 0, 0}, Size{3, 0, 0}, Size{4, 0, 0}, Size{5, 0, 0}, Size{2, 1920, 1080},
+                        Size{2, 900, 500}, Size{2, 1280, 1024}}) {
+    const Scale s = ScaleForMode(z.mode, z.w, z.h);
+    const CardCell cell = CardCellFor(s.card, true);
+    auto inside = [&](const Rect& r) {
+      return r.left >= 0 && r.top >= 0 && r.Right() <= s.clientWidth && r.Bottom() <= s.clientHeight;
+    };
+    for (int p = 1; p <= 2; ++p) {
+      const Rect hand = HandRect(s, p, cell);
+      EXPECT_TRUE(inside(hand)) << z.mode << " " << z.w;
+      const std::vector<int> six = ComputeHandPositions(0, hand.width, 6, cell.width);
+      EXPECT_LE(six.back() + cell.width, hand.width) << z.mode << " " << z.w;
+      EXPECT_TRUE(inside(PlaceControl(s, kScoreBoardDesign[static_cast<std::size_t>(p)])));
+      EXPECT_TRUE(inside(PlaceControl(s, kSpeechDesign[static_cast<std::size_t>(p)])));
+    }
+    for (const Rect& d : {kPackDesign, kTrickDesign, kCounterDesign, kMemoDesign})
+      EXPECT_TRUE(inside(PlaceControl(s, d))) << z.mode << " " << z.w << " " << d.left;
+    EXPECT_TRUE(inside(ActionButtonRect(s, 7)));
+    EXPECT_TRUE(inside(ActionButtonRect(s, 8)));
+    // The played cards stay inside the trick area.
+    const Rect trick = PlaceControl(s, kTrickDesign);
+    const Point slot = TrickSlotDesign(1, NarrowShift(true, z.mode));
+    EXPECT_LE(RoundEven(slot.x * s.card) + cell.width, trick.width + 1) << z.mode << " " << z.w;
+  }
+}
+
+}  // namespace
+}  // namespace quarlo
