@@ -13,6 +13,13 @@ std::string& Line(ClubLines& lines, int n) { return lines[static_cast<std::size_
 
 // Lines seat+1..5 move up by one and line 5 becomes an empty slot.
 void RemoveSlot(ClubLines& lines, int seat) {
+  // Line 5 is the one slot whose length the start-up check does not measure;
+  // lines 1..4 must have the member line's length, so line 5 takes it first.
+  std::string& last = Line(lines, kClubSlots);
+  if (last.size() != kMemberLineLength) {
+    const auto member = ParseMemberLine(last);
+    last = member ? FormatMemberLine(*member) : EmptySlotLine();
+  }
   for (int n = seat; n < kClubSlots; ++n) Line(lines, n) = Line(lines, n + 1);
   Line(lines, kClubSlots) = EmptySlotLine();
 }
@@ -48,6 +55,18 @@ static int InsertMemberByRating(ClubLines& lines, const ClubMember& member) {
 }
 
 double NewRating(int gamesBefore, double ratingBefore, int score) {
+  // In whole millionths where the numbers allow (the club file holds whole
+  // millionths and s / 20 is 50000 s of them), so that a half is an exact
+  // half and goes to the even millionth.
+  if (gamesBefore >= 0 && gamesBefore <= 9999999 && std::fabs(ratingBefore) <= 100000.0) {
+    const long long den = gamesBefore + 1LL;
+    const long long num = gamesBefore * std::llround(ratingBefore * 1e6) + 50000LL * score;
+    long long q = num / den;
+    long long rem = num % den;
+    if (rem < 0) --q, rem += den;  // floor
+    if (2 * rem > den || (2 * rem == den && q % 2 != 0)) ++q;
+    return std::clamp(static_cast<double>(q) / 1e6, -kRatingLimit, kRatingLimit);
+  }
   const double n = gamesBefore;
   const double r = (n * ratingBefore + score / 20.0) / (n + 1.0);
   const double rounded = std::nearbyint(r * 1e6) / 1e6;  // default rounding mode: halves to even

@@ -75,9 +75,22 @@ std::filesystem::path TempPathFor(const std::filesystem::path& path) {
   return FolderOf(path) / ("." + path.filename().string() + ".tmp");
 }
 
-// Writes and flushes the temporary file beside `path`.
+// From the permission bits as well as access(2), so that a read-only file
+// counts as read-only even for the superuser.
+bool HasWritePermission(const std::filesystem::path& p) {
+  struct stat st {};
+  if (::stat(p.c_str(), &st) != 0) return false;
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  return ::access(p.c_str(), W_OK) == 0;
+}
+
+// Writes and flushes the temporary file beside `path`. A file left under the
+// temporary name (by a crash, or planted as a link) is removed first and the
+// name is created afresh, so the bytes never go through a link into another
+// file.
 Status WriteTemp(const std::filesystem::path& path, const std::filesystem::path& temp, std::string_view bytes) {
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  ::unlink(temp.c_str());
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
   if (fd < 0) return Status::Fail("cannot create " + temp.string() + ": " + std::strerror(errno));
 
   // Keep the old file's permissions on the new one.
@@ -114,6 +127,11 @@ void SyncFolder(const std::filesystem::path& path) {
 }  // namespace
 
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  // The rename would replace even a file without write permission; such a
+  // file is the user's decision to keep it as it is.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && !HasWritePermission(path))
+    return Status::Fail(path.string() + " is read-only");
   const auto temp = TempPathFor(path);
   if (auto written = WriteTemp(path, temp, bytes); !written) return written;
   if (::rename(temp.c_str(), path.c_str()) != 0) {
@@ -142,16 +160,10 @@ Status WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 bool CanReplaceFile(const std::filesystem::path& path) {
-  const auto writable = [](const std::filesystem::path& p) {
-    struct stat st {};
-    if (::stat(p.c_str(), &st) != 0) return false;
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-    return ::access(p.c_str(), W_OK) == 0;
-  };
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && !writable(path)) return false;
+  if (::stat(path.c_str(), &st) == 0 && !HasWritePermission(path)) return false;
   const auto folder = FolderOf(path);
-  return writable(folder) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+  return HasWritePermission(folder) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 }  // namespace quarlo

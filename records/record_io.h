@@ -26,6 +26,7 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 // old file or the new one, never a mix: the bytes go to a temporary file in the
 // same folder, are flushed to the disk, and the temporary file is renamed over
 // the old one. On failure the old file is untouched and the reason is returned.
+// A file without write permission is not replaced.
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Creates `path` with `bytes`, crash-safely as above, but fails without

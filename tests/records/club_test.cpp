@@ -195,6 +195,8 @@ TEST(ClubRating, RuleRoundingAndLimits) {
       {0, 0.0, 40, 2.0},         {1, 2.0, -20, 0.5},       {2, 0.5, 70, 1.5},
       {2, 0.0, 10, 0.166667},    {2, 0.0, -10, -0.166667}, {0, 0.0, 4000, 99.99},
       {0, 0.0, -4000, -99.99},   {0, 99.99, 70, 3.5},      {3, -99.99, -70, -75.8675},
+      // Exact halves of a millionth go to the even one.
+      {1, 0.000001, 40, 1.0},    {1, 0.000015, 40, 1.000008}, {1, -0.002979, -40, -1.00149},
   };
   for (const auto& c : cases)
     EXPECT_DOUBLE_EQ(NewRating(c.games, c.rating, c.score), c.expected) << c.games << " " << c.rating << " " << c.score;
@@ -339,6 +341,28 @@ TEST(ClubRecord, LeavingAGameDropsTheMember) {
   ASSERT_TRUE(DropCurrentMember(club.file, 1, true));
   EXPECT_EQ(Names(club.Read()), (std::vector<std::string>{"B", "C", "-", "-", "-"}));
   EXPECT_TRUE(CheckClubFile(club.file).ok());
+}
+
+TEST(ClubRecord, AnOddLengthLineFiveMovingUpKeepsTheFileValid) {
+  // Line 5 is not measured by the start-up check, but lines 1..4 are: what
+  // moves up from it must take the member line's length.
+  ClubLines longMember = MakeClub({{"A", 3.0, 5, 0, ""}, {"B", 2.0, 5, 0, ""}, {"C", 1.5, 5, 0, ""},
+                                   {"D", 1.0, 5, 0, ""}, {"E", 0.5, 5, 0, "pw"}});
+  longMember[4] += "##";
+  ClubLines longEmpty = MakeClub({{"A", 3.0, 5, 0, ""}});
+  longEmpty[4] += "##";
+  ClubLines shortText = MakeClub({{"A", 3.0, 5, 0, ""}});
+  shortText[4] = "x";
+  const std::pair<ClubLines, const char*> cases[] = {
+      {longMember, "E"}, {longEmpty, "-"}, {shortText, "-"}};
+  for (auto [lines, fourth] : cases) {
+    SignClubLines(lines);
+    Club club(lines);
+    ASSERT_TRUE(CheckClubFile(club.file).ok());
+    ASSERT_TRUE(DropCurrentMember(club.file, 1, true));
+    ASSERT_TRUE(CheckClubFile(club.file).ok()) << CheckClubFile(club.file).detail;
+    EXPECT_EQ(Names(club.Read())[3], fourth);
+  }
 }
 
 TEST(ClubRecord, RenamingRefilesTheMemberAndReportsItsSlot) {

@@ -116,6 +116,35 @@ TEST(RecordIo, FailedWriteKeepsTheOldFile) {
   EXPECT_FALSE(WriteFileAtomically(dir.path() / "missing" / "f.txt", "x"));
 }
 
+TEST(RecordIo, ReadOnlyFileIsNotReplaced) {
+  testing::ScratchDir dir;
+  const auto file = dir.path() / "f.txt";
+  testing::WriteBytes(file, "old");
+  ::chmod(file.c_str(), 0444);
+  EXPECT_FALSE(WriteFileAtomically(file, "new"));
+  EXPECT_EQ(testing::ReadBytes(file), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(RecordIo, WriteNeverGoesThroughALinkAtTheTemporaryName) {
+  testing::ScratchDir dir;
+  const auto file = dir.path() / "f.txt";
+  const auto other = dir.path() / "other.txt";
+  const auto temp = dir.path() / ".f.txt.tmp";
+  for (bool symbolic : {true, false}) {
+    testing::WriteBytes(other, "keep");
+    std::filesystem::remove(temp);
+    if (symbolic)
+      std::filesystem::create_symlink(other, temp);
+    else
+      std::filesystem::create_hard_link(other, temp);
+    ASSERT_TRUE(WriteFileAtomically(file, "new")) << symbolic;
+    EXPECT_EQ(testing::ReadBytes(other), "keep") << symbolic;
+    EXPECT_FALSE(std::filesystem::is_symlink(file)) << symbolic;
+    EXPECT_EQ(testing::ReadBytes(file), "new") << symbolic;
+  }
+}
+
 TEST(RecordIo, NewFileNeverOverwrites) {
   testing::ScratchDir dir;
   const auto file = dir.path() / "f.txt";

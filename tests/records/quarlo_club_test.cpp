@@ -75,6 +75,10 @@ TEST(QuarloClub, History) {
 
   testing::ScratchDir empty;
   EXPECT_EQ(Tool("history " + Quote(empty.path())).exitCode, 0);
+  // A folder that is not there is a mistyped argument, not an empty history.
+  const ToolRun missing = Tool("history " + Quote(empty.path() / "none"));
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.output.find("not a folder"), std::string::npos) << missing.output;
   EXPECT_EQ(Tool("bogus x").exitCode, 2);
 }
 

@@ -95,6 +95,11 @@ int Show(const fs::path& file) {
 }
 
 int History(const fs::path& dir) {
+  std::error_code ec;
+  if (!fs::is_directory(dir, ec)) {
+    std::printf("%s: not a folder\n", dir.c_str());
+    return 1;
+  }
   int shown = 0;
   for (int k = 1; k <= kMaxHistoryFiles; ++k) {
     const fs::path path = HistoryFilePath(dir, k);
