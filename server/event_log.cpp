@@ -1,6 +1,7 @@
 #include "server/event_log.h"
 
 #include <ctime>
+#include <string>
 
 namespace quarlo::server {
 
@@ -11,8 +12,13 @@ void EventLog::Line(std::string_view text) {
   gmtime_r(&now, &tm);
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &tm);
+  // Text from clients may carry line ends or terminal controls: one log
+  // line stays one line.
+  std::string clean(text);
+  for (char& c : clean)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
   std::lock_guard lock(mutex_);
-  std::fprintf(out_, "%s %.*s\n", stamp, static_cast<int>(text.size()), text.data());
+  std::fprintf(out_, "%s %s\n", stamp, clean.c_str());
   std::fflush(out_);
 }
 

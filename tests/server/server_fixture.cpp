@@ -5,6 +5,7 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -96,6 +97,30 @@ std::string TestServer::PostList(const std::string& path, const FieldList& field
     body += Encode(name) + "=" + Encode(value);
   }
   return Post(path, body, status);
+}
+
+std::string TestServer::PostFrom(const std::string& local_ip, const std::string& path, const std::string& body) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in local{}, remote{};
+  local.sin_family = remote.sin_family = AF_INET;
+  inet_pton(AF_INET, local_ip.c_str(), &local.sin_addr);
+  inet_pton(AF_INET, "127.0.0.1", &remote.sin_addr);
+  remote.sin_port = htons(static_cast<uint16_t>(port()));
+  timeval wait{5, 0};
+  setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+  std::string reply;
+  if (bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) == 0 &&
+      connect(fd, reinterpret_cast<sockaddr*>(&remote), sizeof remote) == 0) {
+    const std::string request = "POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n"
+                                "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
+                                std::to_string(body.size()) + "\r\n\r\n" + body;
+    [[maybe_unused]] const auto sent = send(fd, request.data(), request.size(), MSG_NOSIGNAL);
+    char buffer[1024];
+    for (ssize_t got; (got = recv(fd, buffer, sizeof buffer, 0)) > 0;) reply.append(buffer, static_cast<std::size_t>(got));
+  }
+  close(fd);
+  const auto body_at = reply.find("\r\n\r\n");
+  return body_at == std::string::npos ? std::string("<no reply>") : reply.substr(body_at + 4);
 }
 
 httplib::Result TestServer::Get(const std::string& path) { return Client().Get(path.c_str()); }

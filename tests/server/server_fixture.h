@@ -41,6 +41,10 @@ class TestServer {
   std::string Post(const std::string& path, const std::string& body, int* status = nullptr);
   // A field list: names and values percent-encoded, joined by "&".
   std::string PostList(const std::string& path, const FieldList& fields, int* status = nullptr);
+  // A raw body sent from another loopback address (such as 127.0.0.2): a
+  // second machine as far as the server can tell. The reply body, or
+  // "<no reply>".
+  std::string PostFrom(const std::string& local_ip, const std::string& path, const std::string& body);
   httplib::Result Get(const std::string& path);
   httplib::Client Client();
 

@@ -68,6 +68,22 @@ TEST_F(TournamentTest, SeatsTakenAndFreed) {
   EXPECT_TRUE(ReplyHasToken(SetSeat(server, 11, 1, 1, "Bob"), "no"));
 }
 
+TEST_F(TournamentTest, LeavingIsForTheHoldersAddress) {
+  // The program leaves with the cleared record, whose nick is "X".
+  ASSERT_TRUE(ReplyHasToken(SetSeat(server, 6, 1, 1, "Cid"), "ok"));
+  EXPECT_TRUE(ReplyHasToken(SetSeat(server, 6, 1, 2, "X"), "ok"));
+  EXPECT_EQ(ReplyRecord(ReadSeat(server, 6, 1)).value()[1], "X");
+
+  // Nicks are public in the table list: knowing one frees nobody's seat.
+  ASSERT_TRUE(ReplyHasToken(SetSeat(server, 6, 1, 1, "Cid"), "ok"));
+  const std::string leave = "clienton1=0&gid=80&num=6&can=2&nick1=Cid&score1=0&kon1=0&rating1=0&country1=X"
+                            "&city1=X&sex1=X&ip1=X";
+  const std::string stranger = server.PostFrom("127.0.0.2", "/tournament", leave);
+  EXPECT_TRUE(ReplyHasToken(stranger, "no")) << stranger;
+  EXPECT_EQ(ReplyRecord(ReadSeat(server, 6, 1)).value()[1], "Cid");
+  EXPECT_TRUE(ReplyHasToken(server.Post("/tournament", leave), "ok"));
+}
+
 TEST_F(TournamentTest, RecordsOfPlayersWithoutGames) {
   auto standing = ReplyRecord(ReadStanding(server, "Ann"));
   ASSERT_TRUE(standing);
