@@ -137,6 +137,9 @@ void OrderHand(Hand& hand, Suit trump) {
 }
 
 void RemoveFromOrderedHand(Hand& hand, int place) {
+  // A gap (or no place at all) holds nothing to take out: the ordered hand
+  // and its count stay as they are.
+  if (place < 1 || place > kHandPlaces || !Occupied(hand, place)) return;
   for (int i = place; i < kHandPlaces; ++i) {
     hand.cards[i] = hand.cards[i + 1];
     hand.strengths[i] = hand.strengths[i + 1];

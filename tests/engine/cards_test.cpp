@@ -202,16 +202,18 @@ TEST(OrderHand, MatchesTheLoopDefinitionOnRandomHands) {
     ASSERT_EQ(Text(fast), Text(slow)) << Text(hand);
     ASSERT_EQ(fast.count, slow.count);
     ASSERT_EQ(fast.strengths, slow.strengths);
-    // Taking a card out of an ordered hand keeps the order.
-    if (fast.count > 1) {
+    // Emptying any place of an ordered hand, a card or a gap, gives what
+    // emptying it and ordering again gives.
+    for (int place = 1; place <= 6; ++place) {
       Hand removed = fast;
-      RemoveFromOrderedHand(removed, 1);
+      RemoveFromOrderedHand(removed, place);
       Hand reordered = fast;
-      reordered.cards[1] = kNoCard;
-      reordered.strengths[1] = kEmptyStrength;
+      reordered.cards[place] = kNoCard;
+      reordered.strengths[place] = kEmptyStrength;
       OrderHand(reordered, trump);
-      ASSERT_EQ(Text(removed), Text(reordered));
-      ASSERT_EQ(removed.count, reordered.count);
+      ASSERT_EQ(Text(removed), Text(reordered)) << place;
+      ASSERT_EQ(removed.count, reordered.count) << Text(fast) << " place " << place;
+      ASSERT_EQ(removed.strengths, reordered.strengths) << place;
     }
   }
 }

@@ -43,7 +43,14 @@ TEST(Query, MalformedCommandsAnswerAnError) {
                           "eval H AH AH -- -- -- --", "bid 3 H JH -- -- -- -- -- --", "bid 1 D JH 9C -- -- -- -- --",
                           "bid 1 H JH JH -- -- -- -- --", "score 1 3 3", "score 1 x 2", "trick H 1 AS AS",
                           "choose H -- X - AS -- -- -- -- --", "choose H -- - AS,QQ AH -- -- -- -- --",
-                          "choose H -- - - -- -- -- -- -- --", "firstbidder 0 1", "order H AH 9C JD TD QS -- extra"}) {
+                          "choose H -- - - -- -- -- -- -- --", "firstbidder 0 1", "order H AH 9C JD TD QS -- extra",
+                          // the dealer takes the turned card into place 6, which must be free
+                          "bid 2 H JH AH KH -- QH 9S 9C",
+                          // a trailing comma in the played cards; a card named twice (led and held,
+                          // played and held, played twice, led and played)
+                          "choose H -- C 9D,TD, KC AS 9C QH -- --", "legal H JD JD AS QD -- -- --",
+                          "choose H AS - - AS 9S KS -- -- --", "choose H -- - AS,9D KC AS -- -- -- --",
+                          "choose H -- - 9D,9D KC -- -- -- -- --", "choose H 9D - 9D,TD KC -- -- -- -- --"}) {
     const std::string answer = AnswerQuery(bad);
     EXPECT_EQ(answer.rfind("error:", 0), 0u) << bad << " -> " << answer;
   }

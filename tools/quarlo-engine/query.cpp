@@ -65,6 +65,15 @@ Hand ParseHand(const std::vector<std::string>& words, std::size_t first) {
   return hand;
 }
 
+// A card may be named only once among the hand, the led card and the played
+// cards of one command.
+void ExpectDistinct(const Hand& hand, std::vector<CardCode> cards) {
+  for (int i = 1; i <= kHandPlaces; ++i) cards.push_back(hand.cards[i]);
+  for (std::size_t i = 0; i < cards.size(); ++i)
+    for (std::size_t j = 0; j < i; ++j)
+      if (!cards[i].Empty() && cards[i] == cards[j]) throw QueryError{"card named twice '" + CardText(cards[i]) + "'"};
+}
+
 void Expect(const std::vector<std::string>& words, std::size_t n) {
   if (words.size() != n)
     throw QueryError{"'" + words[0] + "' takes " + std::to_string(n - 1) + " arguments, got " +
@@ -106,6 +115,8 @@ std::string Answer(const std::vector<std::string>& w) {
     const Hand hand = ParseHand(w, 4);
     if (HasCard(hand, turned)) throw QueryError{"turned card is in the hand"};
     if (s != kNoSuit && s != turned.suit) throw QueryError{"first-round suit must be the turned card's suit"};
+    if (fb == 2 && s != kNoSuit && !hand.cards[6].Empty())
+      throw QueryError{"place 6 must be empty: the dealer takes the turned card there"};
     return std::string(1, SuitLetter(DecideBid(hand, fb, s, turned)));
   }
   if (cmd == "legal") {
@@ -113,6 +124,7 @@ std::string Answer(const std::vector<std::string>& w) {
     const Suit t = ParseSuit(w[1], false);
     const CardCode led = ParseCard(w[2], true);
     const Hand hand = ParseHand(w, 3);
+    ExpectDistinct(hand, {led});
     std::string out;
     for (int i = 1; i <= kHandPlaces; ++i) {
       if (hand.cards[i].Empty()) continue;
@@ -131,6 +143,7 @@ std::string Answer(const std::vector<std::string>& w) {
       for (char ch : w[3]) view.opponentVoid[SuitIndex(ParseSuit(std::string(1, ch), false))] = true;
     view.played.fill(kNoCard);
     if (w[4] != "-") {
+      if (w[4].back() == ',') throw QueryError{"bad card ''"};
       std::stringstream list(w[4]);
       int n = 0;
       for (std::string item; std::getline(list, item, ',');) {
@@ -140,6 +153,9 @@ std::string Answer(const std::vector<std::string>& w) {
     }
     const Hand hand = ParseHand(w, 5);
     if (hand.count == 0) throw QueryError{"empty hand"};
+    std::vector<CardCode> named(view.played.begin() + 1, view.played.end());
+    named.push_back(view.led);
+    ExpectDistinct(hand, named);
     return std::to_string(ChooseCard(hand, view));
   }
   if (cmd == "trick") {
