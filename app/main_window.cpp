@@ -86,6 +86,21 @@ QString MainWindow::W(WordId id) const { return Utf8(Word(id, ValidLanguage(sett
 bool MainWindow::StartUp() {
   settings_ = LoadSettings(programDir_).settings;
   setCursor(DesignCursor(CursorKind::Arrow, settings_.ownCursorOn));
+
+  // Both club files must be in order, or the program ends here. A file
+  // whose start-language flag is set starts the run in Russian.
+  for (const bool net : {false, true}) {
+    const std::filesystem::path path = ClubFilePath(programDir_, net);
+    const ClubCheck check = CheckClubFile(path);
+    if (!check.ok()) {
+      QMessageBox::critical(this, windowTitle(), FromCp1251(ClubCheckMessage(check, path)));
+      return false;
+    }
+    if (check.startInRussian) settings_.languageIndex = kRussian;
+    if (!net) clubWritable_ = check.writable;
+    if (!check.writable) Inform(FromCp1251(ClubAttributesMessage(path)));
+  }
+
   setWindowTitle(Utf8(TitleTable(0, ValidLanguage(settings_.languageIndex))));
   quit_->setText(W(WordId::ExitToMenu));
   genCount_->setText(W(WordId::GeneralScore));
@@ -96,18 +111,6 @@ bool MainWindow::StartUp() {
   intro_->setFocus();
   screen_ = Screen::Intro;
   timer1_.start();
-
-  // Both club files must be in order, or the program ends here.
-  for (const bool net : {false, true}) {
-    const std::filesystem::path path = ClubFilePath(programDir_, net);
-    const ClubCheck check = CheckClubFile(path);
-    if (!check.ok()) {
-      QMessageBox::critical(this, windowTitle(), FromCp1251(ClubCheckMessage(check, path)));
-      return false;
-    }
-    if (!net) clubWritable_ = check.writable;
-    if (!check.writable) Inform(FromCp1251(ClubAttributesMessage(path)));
-  }
   startedUp_ = true;
   return true;
 }

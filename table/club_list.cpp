@@ -1,5 +1,6 @@
 #include "table/club_list.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,6 +13,22 @@ std::string Field(std::string_view line, std::size_t from, std::size_t to) {  //
   std::string s(line.substr(from - 1, to - from + 1));
   s.resize(to - from + 1, ' ');
   return s;
+}
+
+// "  12,500000" as "     12.50". Read and written without the C library's
+// locale, which the windowing toolkit sets from the environment (a German or
+// Russian locale would stop the reading at the point).
+std::string RatingText(const std::string& field) {
+  std::string t;
+  for (char c : field)
+    if (c != ' ') t += c == ',' ? '.' : c;
+  double value = 0.0;
+  std::from_chars(t.data(), t.data() + t.size(), value);
+  char buf[32];
+  const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2).ptr;
+  std::string out(buf, end);
+  if (out.size() < 10) out.insert(0, 10 - out.size(), ' ');
+  return out;
 }
 
 }  // namespace
@@ -37,12 +54,7 @@ std::string ClubMemberRow(std::string_view line, int mode, const TextWidth& widt
   if (ratingField[9] == '#') {
     rating = ratingField.substr(0, 6);  // the field without characters 7 to 10
   } else {
-    std::string t = ratingField;
-    for (char& c : t)
-      if (c == ',') c = '.';
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%10.2f", std::atof(t.c_str()));
-    rating = buf;
+    rating = RatingText(ratingField);
   }
   std::string games;
   if (gamesField == "#######") {

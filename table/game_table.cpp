@@ -32,7 +32,7 @@ GameTable::GameTable(QWidget* parent) : QWidget(parent), pacing_(Pacing::FromEnv
     if (player != 2) return;
     view_->SetFocusPlace(place);
     const MouseButton b = button == Qt::RightButton ? MouseButton::Right : MouseButton::Left;
-    Input([b, place](Game& g) { g.OnHandClick(b, place); });
+    ClickCard(b, view_->ShownCard(2, place));
   });
   connect(view_, &TableView::RightClicked, this, [this](TableArea area, int index) {
     if (!game_) return;
@@ -115,6 +115,20 @@ void GameTable::Input(std::function<void(Game&)> input) {
   if (!game_) return;
   inputs_.push_back(std::move(input));
   if (!timeline_->Busy() && inputs_.size() == 1) Drain();
+}
+
+void GameTable::ClickCard(MouseButton button, CardCode card) {
+  if (card.Empty()) return;
+  // The place is looked up when the input runs: a pick-up that is still
+  // being shown has already re-sorted the hand in the Game.
+  Input([button, card](Game& g) {
+    const Hand& hand = g.Deal().hands[2];
+    for (int i = 1; i <= hand.count; ++i)
+      if (hand.cards[static_cast<std::size_t>(i)] == card) {
+        g.OnHandClick(button, i);
+        return;
+      }
+  });
 }
 
 void GameTable::Drain() {
@@ -202,7 +216,7 @@ void GameTable::HandKey(int key) {
       // In the phases where a card must be chosen the keys play the focused
       // card; otherwise they press the first action button.
       if (cardPhase && focus >= 1 && focus <= count)
-        Input([focus](Game& g) { g.OnHandClick(MouseButton::Left, focus); });
+        ClickCard(MouseButton::Left, view_->ShownCard(2, focus));
       else if (button7_->isEnabled())
         button7_->click();
       break;

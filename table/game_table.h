@@ -56,6 +56,8 @@ class GameTable : public QWidget {
 
  private:
   void Input(std::function<void(Game&)> input);
+  // A click (or Enter) on a card of the own hand as the table shows it.
+  void ClickCard(MouseButton button, CardCode card);
   void Drain();
   void Tick();
   void ShowButtons(const SetButtons& b);

@@ -132,6 +132,11 @@ int TableView::PlaceAt(int player, QPoint pos) const {
   return CardAtPosition(Positions(player), pos.x() - r.left, cell_.width);
 }
 
+CardCode TableView::ShownCard(int player, int place) const {
+  const Hand& h = hands_[static_cast<std::size_t>(player)].hand;
+  return place >= 1 && place <= h.count ? h.cards[static_cast<std::size_t>(place)] : kNoCard;
+}
+
 QPoint TableView::CardPoint(int player, int place) const {
   const Rect r = HandRect(scale_, player, cell_);
   const std::vector<int> xs = Positions(player);

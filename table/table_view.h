@@ -55,6 +55,9 @@ class TableView : public QWidget {
   int FocusPlace() const { return focusPlace_; }
 
   int PlaceAt(int player, QPoint tablePos) const;
+  // The card drawn at a place of a hand, which the Game may already have
+  // moved on from while the timeline plays.
+  CardCode ShownCard(int player, int place) const;
   // A point inside the visible part of a card of a hand.
   QPoint CardPoint(int player, int place) const;
 

@@ -84,6 +84,9 @@ class MainWindowGame : public ::testing::Test {
     QTest::mouseClick(Table().View(), Qt::LeftButton, {}, Table().View()->CardPoint(2, place));
     Settle();
   }
+  void ClickCardNoWait(int place) {
+    QTest::mouseClick(Table().View(), Qt::LeftButton, {}, Table().View()->CardPoint(2, place));
+  }
   int Place(const char* card) {
     for (int i = 1; i <= 6; ++i)
       if (G().Deal().hands[2].cards[static_cast<std::size_t>(i)] == C(card)) return i;
@@ -207,6 +210,57 @@ TEST_F(MainWindowGame, IntroMenuAndAWholeGameByClicks) {
   EXPECT_EQ(club.value().members[0]->name, "Tester");
   EXPECT_EQ(club.value().members[0]->games, 1);
   EXPECT_NE(club.value().members[0]->score, 0);
+}
+
+TEST_F(MainWindowGame, ACardChosenWhileThePickUpPlaysIsTheCardThatLeaves) {
+  QTest::keyClick(window->Intro(), Qt::Key_Space);
+  // The player deals and picks up the nine of Hearts, which sorts before
+  // the queen: every heart of the hand moves one place to the right.
+  std::deque<Pack> packs = {MakePack({"9C", "TC", "QS", "TD", "9D"}, {"AH", "KH", "QH", "AS", "KS"}, "9H")};
+  Table().SetPackSource([&packs](Rng& rng) {
+    if (packs.empty()) return Shuffle(rng);
+    Pack p = packs.front();
+    packs.pop_front();
+    return p;
+  });
+  QTest::mouseClick(window->Menu()->NewPlayerButton(), Qt::LeftButton);
+  Settle();
+  QTest::mouseClick(Table().Button7(), Qt::LeftButton);  // To Begin: the computer passes
+  Settle();
+  ASSERT_EQ(G().Phase(), 2);
+  QTest::mouseClick(Table().Button7(), Qt::LeftButton);  // To Play
+  Settle();
+  ASSERT_EQ(G().Phase(), 13);
+
+  // The turned card flies to the hand; the player clicks the queen it sees
+  // before the sixth card arrives.
+  const int queen = Place("QH");
+  Table().GamePacing().factor = 1;
+  Table().GamePacing().cardSpeed = 1;
+  Table().GamePacing().flyCards = true;
+  QTest::mouseClick(Table().Button7(), Qt::LeftButton);  // Ok
+  ASSERT_FALSE(Table().Idle());
+  ASSERT_EQ(Table().View()->ShownCard(2, queen), C("QH"));
+  ClickCardNoWait(queen);
+  for (int i = 0; i < 500 && !(Table().Idle() && G().Phase() == 16); ++i) QTest::qWait(10);
+  ASSERT_EQ(G().Phase(), 16);
+  EXPECT_EQ(Place("QH"), 0);
+  EXPECT_NE(Place("9H"), 0);
+  EXPECT_NE(Place("KH"), 0);
+}
+
+TEST_F(MainWindowGame, ClubFileFlagStartsTheRunInRussian) {
+  window.reset();
+  const fs::path club = ClubFilePath(dir, false);
+  auto lines = ReadClubLines(club);
+  ASSERT_TRUE(lines.ok());
+  ClubLines flagged = lines.value();
+  flagged[16][0] = '1';
+  ASSERT_TRUE(WriteFileAtomically(club, JoinLines({flagged.begin(), flagged.end()})));
+  window = std::make_unique<MainWindow>(dir);
+  ASSERT_TRUE(window->StartUp());
+  EXPECT_EQ(window->CurrentSettings().languageIndex, kRussian);
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8(std::string(TitleTable(0, kRussian)).c_str()));
 }
 
 TEST_F(MainWindowGame, LeavingAGameDropsTheMemberAndClosingOnTheMenuAsksNothing) {
