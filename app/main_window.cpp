@@ -27,12 +27,6 @@
 
 namespace quarlo {
 
-namespace {
-
-QString FromCp1251(std::string_view s) { return QString::fromStdString(Cp1251ToUtf8(s)); }
-
-}  // namespace
-
 MainWindow::MainWindow(const std::filesystem::path& programDir, QWidget* parent)
     : QWidget(parent), programDir_(programDir) {
   setWindowTitle(Utf8(TitleTable(0, kEnglish)));
@@ -93,12 +87,12 @@ bool MainWindow::StartUp() {
     const std::filesystem::path path = ClubFilePath(programDir_, net);
     const ClubCheck check = CheckClubFile(path);
     if (!check.ok()) {
-      QMessageBox::critical(this, windowTitle(), FromCp1251(ClubCheckMessage(check, path)));
+      QMessageBox::critical(this, windowTitle(), Cp1251Text(ClubCheckMessage(check, path)));
       return false;
     }
     if (check.startInRussian) settings_.languageIndex = kRussian;
     if (!net) clubWritable_ = check.writable;
-    if (!check.writable) Inform(FromCp1251(ClubAttributesMessage(path)));
+    if (!check.writable) Inform(Cp1251Text(ClubAttributesMessage(path)));
   }
 
   setWindowTitle(Utf8(TitleTable(0, ValidLanguage(settings_.languageIndex))));
@@ -234,7 +228,7 @@ void MainWindow::ChoosePlayer(int seat) {
   if (IsMemberSeat(seat)) {
     auto loaded = LoadMember(ClubFile(), seat);
     if (!loaded.ok()) {
-      Inform(FromCp1251(loaded.error()));
+      Inform(Cp1251Text(loaded.error()));
       return;
     }
     player = loaded.value();
@@ -252,7 +246,7 @@ void MainWindow::StartGame(const ClubPlayer& player) {
   screen_ = Screen::Table;
   for (QAction* a : {quit_, genCount_, changeName_}) a->setEnabled(true);
   GameSetup setup;
-  setup.playerName = FromCp1251(player.name).trimmed().toStdString();
+  setup.playerName = Cp1251Text(player.name).trimmed().toStdString();
   setup.gamesPlayed = player.gamesPlayed;
   setup.cycleTotal = player.initialScore;
   setup.showCardsAtEnd = settings_.showCardsAtEnd;
@@ -271,10 +265,10 @@ void MainWindow::RecordFinishedGame(const FinishedGame& game) {
   entry.hRei = rating;
   entry.ac = GameKind::kLocal;
   if (auto written = AppendHistoryEntries(programDir_, {entry}, HistoryStampNow()); !written.ok())
-    Inform(FromCp1251(written.error()));
+    Inform(Cp1251Text(written.error()));
   auto recorded = RecordGameResult(ClubFile(), player_, game.result, clubWritable_);
   table_->View()->ShowWaitBanner(false);
-  if (!recorded.ok()) Inform(FromCp1251(recorded.error()));
+  if (!recorded.ok()) Inform(Cp1251Text(recorded.error()));
   if (recorded.ok()) {
     // The next game of this player goes on from the stored values.
     player_.gamesPlayed += 1;
@@ -295,7 +289,7 @@ void MainWindow::LeaveGameToMenu() {
   if (!Ask(W(WordId::LeaveToMenuQuestion) + "\n" + W(WordId::AllDataLost))) return;
   if (table_->GameRunning()) {
     if (auto dropped = DropCurrentMember(ClubFile(), player_.seat, clubWritable_); !dropped.ok())
-      Inform(FromCp1251(dropped.error));
+      Inform(Cp1251Text(dropped.error));
   }
   ShowMainMenu();
 }
@@ -308,10 +302,10 @@ void MainWindow::closeEvent(QCloseEvent* e) {
       return;
     }
     if (auto dropped = DropCurrentMember(ClubFile(), player_.seat, clubWritable_); !dropped.ok())
-      Inform(FromCp1251(dropped.error));
+      Inform(Cp1251Text(dropped.error));
   }
   if (startedUp_) {
-    if (auto saved = SaveSettings(programDir_, settings_); !saved.ok()) Inform(FromCp1251(saved.error));
+    if (auto saved = SaveSettings(programDir_, settings_); !saved.ok()) Inform(Cp1251Text(saved.error));
   }
   timer1_.stop();
   e->accept();
@@ -362,15 +356,15 @@ void MainWindow::RenamePlayer() {
   if (!answer) return;
   auto slot = RenameMember(ClubFile(), player_, answer->nick, answer->password, clubWritable_);
   if (!slot.ok()) {
-    Inform(FromCp1251(slot.error()));
+    Inform(Cp1251Text(slot.error()));
     return;
   }
   if (IsMemberSeat(player_.seat)) player_.seat = slot.value();
   player_.name = answer->nick;
   while (!player_.name.empty() && player_.name.back() == ' ') player_.name.pop_back();
   player_.password = answer->password;
-  table_->Rename(FromCp1251(player_.name).toStdString());
-  Inform(W(WordId::NameChanged) + FromCp1251(answer->nick));
+  table_->Rename(Cp1251Text(player_.name).toStdString());
+  Inform(W(WordId::NameChanged) + Cp1251Text(answer->nick));
 }
 
 }  // namespace quarlo

@@ -176,21 +176,21 @@ void MenuScreen::Show(const Settings& settings, const Scale& scale, const std::f
   // The club list and the three best completed cycles.
   const QFontMetrics fm(fixed);
   const TextWidth width = [&fm](const std::string& s) {
-    return fm.horizontalAdvance(QString::fromUtf8(Cp1251ToUtf8(s).c_str()));
+    return fm.horizontalAdvance(Cp1251Text(s));
   };
   const auto lines = ReadClubLines(clubFile);
   for (int i = 1; i <= 5; ++i) {
     const std::string line = lines.ok() ? lines.value()[static_cast<std::size_t>(i) - 1] : std::string();
     memberLines_[static_cast<std::size_t>(i)] = line;
     const std::string row = ClubMemberRow(line, settings.clubListMode, width, RoundEven(361 * k));
-    members_[static_cast<std::size_t>(i)]->setText(QString::fromUtf8(Cp1251ToUtf8(row).c_str()));
+    members_[static_cast<std::size_t>(i)]->setText(Cp1251Text(row));
   }
   for (int i = 1; i <= 3; ++i) {
     const std::string line = lines.ok() ? lines.value()[static_cast<std::size_t>(i) + 4] : std::string();
     const std::string row = ClubCycleRow(line, width, RoundEven(251 * k));
     ThemedButton* p = panels_[static_cast<std::size_t>(i)];
     p->setFont(fixed);
-    p->setText(QString::fromUtf8(Cp1251ToUtf8(row).c_str()));
+    p->setText(Cp1251Text(row));
     p->SetTextColor(settings.newButtonsOn ? 0xFFFFFF : 0xFFC8FF);
     p->SetGlyph(k >= 1.6 && settings.newButtonsOn ? BuiltInPicture(QString("GMEDAL0%1").arg(i)) : QImage());
   }

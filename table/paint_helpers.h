@@ -6,9 +6,14 @@
 #include <QString>
 #include <string_view>
 
+#include "records/cp1251.h"
+
 namespace quarlo {
 
 inline QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// Windows-1251 bytes from files and the wire, for the screen.
+inline QString Cp1251Text(std::string_view bytes) { return Utf8(Cp1251ToUtf8(bytes)); }
 
 // Text centred between x1 and x2 with its top at y, in the painter's font.
 inline void DrawCentredText(QPainter& p, const QString& text, int x1, int x2, int y) {

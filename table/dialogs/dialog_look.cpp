@@ -8,11 +8,8 @@
 
 namespace quarlo {
 
-QString WordText(WordId id, LanguageIndex language) { return Utf8Text(Word(id, language)); }
+QString WordText(WordId id, LanguageIndex language) { return Utf8(Word(id, language)); }
 
-QString Utf8Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
-QString Cp1251Text(std::string_view bytes) { return Utf8Text(Cp1251ToUtf8(bytes)); }
 
 std::string ToCp1251(const QString& text) { return Utf8ToCp1251(text.toUtf8().toStdString()); }
 

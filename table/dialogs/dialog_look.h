@@ -13,6 +13,7 @@
 
 #include "records/settings.h"
 #include "resources/words.h"
+#include "table/paint_helpers.h"
 #include "table/themed_button.h"
 
 namespace quarlo {
@@ -22,9 +23,6 @@ namespace quarlo {
 inline constexpr std::string_view kOkCaption = "Ok";
 
 QString WordText(WordId id, LanguageIndex language);
-QString Utf8Text(std::string_view utf8);
-// Windows-1251 bytes from a file, for the screen.
-QString Cp1251Text(std::string_view bytes);
 // Typed text as Windows-1251 bytes for the records.
 std::string ToCp1251(const QString& text);
 

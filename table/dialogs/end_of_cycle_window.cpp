@@ -61,11 +61,11 @@ EndOfCycleWindow::EndOfCycleWindow(int place, int cycleScore, CycleMode mode, co
 
   auto* animation = new QLabel(this);
   animation->setGeometry(15, 110, 100, 200);
-  PlayAnimation(animation, Utf8Text(content_.animation), content_.loops, content_.lastFrame, settings.gifAnimationOn);
+  PlayAnimation(animation, Utf8(content_.animation), content_.loops, content_.lastFrame, settings.gifAnimationOn);
 
   for (std::size_t i = 0; i < content_.lines.size(); ++i) {
     const CycleLine& line = content_.lines[i];
-    auto* label = new QLabel(Utf8Text(line.text), this);
+    auto* label = new QLabel(Utf8(line.text), this);
     label->setFont(DesignFont(settings.fontSerif, line.pixelHeight, true));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
@@ -80,7 +80,7 @@ EndOfCycleWindow::EndOfCycleWindow(int place, int cycleScore, CycleMode mode, co
     auto* medal = new QLabel(this);
     medal->setGeometry(kBandLeft + kCycleBandWidth / 2 - 40, 395, 80, 80);
     medal->setAlignment(Qt::AlignCenter);
-    medal->setPixmap(MedalPicture(Utf8Text(content_.placePicture)));
+    medal->setPixmap(MedalPicture(Utf8(content_.placePicture)));
   }
   if (content_.accountPicture) {
     auto* account = new QLabel(this);
@@ -90,9 +90,9 @@ EndOfCycleWindow::EndOfCycleWindow(int place, int cycleScore, CycleMode mode, co
 
   auto* emblem = new QLabel(this);
   emblem->setGeometry(kEndOfCycleWidth - 70, kEndOfCycleHeight - 85, 60, 75);
-  PlayAnimation(emblem, Utf8Text(content_.emblem), true, 0, settings.gifAnimationOn);
+  PlayAnimation(emblem, Utf8(content_.emblem), true, 0, settings.gifAnimationOn);
 
-  ok_ = MakeDialogButton(this, Utf8Text(kOkCaption), settings,
+  ok_ = MakeDialogButton(this, Utf8(kOkCaption), settings,
                          QRect((kEndOfCycleWidth - 90) / 2, kEndOfCycleHeight - 40, 90, 30));
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   ok_->setFocus();

@@ -95,7 +95,7 @@ GeneralScoreWindow::GeneralScoreWindow(const GeneralScoreInput& input, const Set
              false);
   AddPicture(this, QStringLiteral("GGenCount"), QRect(388, kRowTop + 160, 60, 60), settings.gifAnimationOn);
 
-  ok_ = MakeDialogButton(this, Utf8Text(kOkCaption), settings, QRect((kWidth - 90) / 2, kHeight - 42, 90, 30));
+  ok_ = MakeDialogButton(this, Utf8(kOkCaption), settings, QRect((kWidth - 90) / 2, kHeight - 42, 90, 30));
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   ok_->setFocus();
 }

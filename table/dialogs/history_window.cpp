@@ -52,7 +52,7 @@ HistoryWindow::HistoryWindow(const std::filesystem::path& programDir, const Sett
   list_ = new QListWidget(this);
   list_->setGeometry(kMargin, top, listWidth, kGridHeight - 40);
   list_->setFont(DesignFont(settings.fontSerif, ScaledFontHeight(14, settings.scaleSerif), false));
-  ok_ = MakeDialogButton(this, Utf8Text(kOkCaption), settings, QRect(kMargin, top + kGridHeight - 30, listWidth, 30));
+  ok_ = MakeDialogButton(this, Utf8(kOkCaption), settings, QRect(kMargin, top + kGridHeight - 30, listWidth, 30));
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
   grid_ = new QTableWidget(0, static_cast<int>(kColumnWidths.size()), this);

@@ -82,7 +82,7 @@ NoticeWindow::NoticeWindow(const Settings& settings, const QString& line1, const
     lines_[i] = label;
   }
 
-  ok_ = MakeDialogButton(this, Utf8Text(kOkCaption), settings, QRect(5, 58, width - 10, 27), 16);
+  ok_ = MakeDialogButton(this, Utf8(kOkCaption), settings, QRect(5, 58, width - 10, 27), 16);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   ok_->setFocus();
 }

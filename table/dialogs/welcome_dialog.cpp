@@ -70,7 +70,7 @@ WelcomeDialog::WelcomeDialog(const WelcomeInput& input, Settings& settings, QWid
   MakeSecret(password_);
   MakeSecret(confirm_);
 
-  ok_ = MakeDialogButton(this, Utf8Text(kOkCaption), settings, QRect(244, 240, 90, 30));
+  ok_ = MakeDialogButton(this, Utf8(kOkCaption), settings, QRect(244, 240, 90, 30));
   cancel_ = MakeDialogButton(this, WordText(WordId::Cancel, lang), settings, QRect(340, 240, 90, 30));
 
   message_ = new QLabel(this);

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "app/main_window.h"
+#include "tests/engine/fixture.h"
 #include "records/club_file.h"
 #include "records/history_file.h"
 #include "records/record_io.h"
@@ -18,29 +19,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-CardCode C(const char* text) {
-  CardCode c;
-  ParseCardText(text, c);
-  return c;
-}
+using test::C;
 
-// A pack dealing hand1 to the computer and hand2 to the player, `turned` on top.
+// Deal 1 gives hand1 to the computer and hand2 to the player.
 Pack MakePack(std::initializer_list<const char*> hand1, std::initializer_list<const char*> hand2, const char* turned) {
-  std::vector<CardCode> order;
-  for (const char* t : hand1) order.push_back(C(t));
-  for (const char* t : hand2) order.push_back(C(t));
-  for (int n = 1; n <= 24; ++n) {
-    const CardCode c = CardByNumber(n);
-    if (c == C(turned) || std::find(order.begin(), order.end(), c) != order.end()) continue;
-    order.push_back(c);
-  }
-  order.push_back(C(turned));
-  Pack p;
-  for (int k = 1; k <= 24; ++k) {
-    p.cards[static_cast<std::size_t>(k)] = order[static_cast<std::size_t>(k) - 1];
-    p.strengths[static_cast<std::size_t>(k)] = BaseStrength(order[static_cast<std::size_t>(k) - 1].rank);
-  }
-  return p;
+  auto join = [](std::initializer_list<const char*> cards) {
+    std::string out;
+    for (const char* c : cards) out += std::string(c) + " ";
+    return out;
+  };
+  return test::MakePack(join(hand1), join(hand2), turned);
 }
 
 class MainWindowGame : public ::testing::Test {
